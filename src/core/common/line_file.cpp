@@ -1,0 +1,171 @@
+// Line files and atomic replacement through a temporary file, fsync and rename.
+#include "common/line_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zelkon {
+
+namespace {
+
+void SetError(std::string *error, const std::string &what, const std::string &path)
+{
+    if (error)
+        *error = what + " " + path + ": " + std::strerror(errno);
+}
+
+std::string FolderOf(const std::string &fsPath)
+{
+    const std::size_t slash = fsPath.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : fsPath.substr(0, slash);
+}
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<std::string> SplitLines(std::string_view bytes)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(bytes.substr(start));
+            break;
+        }
+        std::size_t stop = end;
+        if (stop > start && bytes[stop - 1] == '\r')
+            --stop;
+        lines.emplace_back(bytes.substr(start, stop - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string JoinLines(const std::vector<std::string> &lines)
+{
+    std::size_t size = 0;
+    for (const std::string &l : lines)
+        size += l.size() + 2;
+    std::string out;
+    out.reserve(size);
+    for (const std::string &l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool ReadFileBytes(const std::string &fsPath, std::string &bytes, std::string *error)
+{
+    bytes.clear();
+    const int fd = ::open(fsPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        SetError(error, "cannot open", fsPath);
+        return false;
+    }
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        errno = EISDIR;
+        SetError(error, "cannot read", fsPath);
+        ::close(fd);
+        return false;
+    }
+    if (st.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            SetError(error, "cannot read", fsPath);
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+bool ReadLines(const std::string &fsPath, std::vector<std::string> &lines, std::string *error)
+{
+    std::string bytes;
+    if (!ReadFileBytes(fsPath, bytes, error)) {
+        lines.clear();
+        return false;
+    }
+    lines = SplitLines(bytes);
+    return true;
+}
+
+bool WriteFileAtomic(const std::string &fsPath, std::string_view bytes, std::string *error)
+{
+    const std::string folder = FolderOf(fsPath);
+    std::string temp = fsPath + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        SetError(error, "cannot create", temp);
+        return false;
+    }
+    // mkstemp creates 0600; give the file the permissions a plain create would.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat old
+    {
+    };
+    const mode_t mode = ::stat(fsPath.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask);
+    ::fchmod(fd, mode);
+
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+        SetError(error, "cannot write", fsPath);
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return false;
+    }
+    if (::close(fd) != 0 || ::rename(temp.c_str(), fsPath.c_str()) != 0) {
+        SetError(error, "cannot write", fsPath);
+        ::unlink(temp.c_str());
+        return false;
+    }
+    // Make the rename itself durable.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+bool WriteLinesAtomic(const std::string &fsPath,
+                      const std::vector<std::string> &lines,
+                      std::string *error)
+{
+    return WriteFileAtomic(fsPath, JoinLines(lines), error);
+}
+
+} // namespace zelkon
