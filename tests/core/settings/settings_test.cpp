@@ -148,7 +148,7 @@ TEST_F(SettingsTest, WrongTypeFailsTheReadAndKeepsTheStoredValue)
          "設定値「PaperSize」が整数ではありません（SoftWare\\Zelkon\\ZelkonXA）"},
         {"integer of another type",
          "PaperSize",
-         {StoredKind::Other, 0, {}},
+         StoredValue{StoredKind::Other, 0, std::string()},
          [&] { return OutcomeOf(settings.readInteger(kPaperSize)); },
          "設定値「PaperSize」が整数ではありません（SoftWare\\Zelkon\\ZelkonXA）"},
         {"text stored as integer",
@@ -158,7 +158,7 @@ TEST_F(SettingsTest, WrongTypeFailsTheReadAndKeepsTheStoredValue)
          "設定値「theSchool」が文字列ではありません（SoftWare\\Zelkon\\ZelkonXA）"},
         {"unreadable store",
          "LogOnName",
-         {StoredKind::Unreadable, 0, {}},
+         StoredValue{StoredKind::Unreadable, 0, std::string()},
          [&] { return OutcomeOf(settings.readText(kLogOnName)); },
          "設定値「LogOnName」を読み取れません（SoftWare\\Zelkon\\ZelkonXA）"},
     };

@@ -1,0 +1,144 @@
+// Record file names, unit keys, reading, counting and appending records, and passwords.
+#include "records/record_file.h"
+
+#include "records/profile_file.h"
+
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zelkon {
+namespace {
+
+using test::J;
+
+TEST(RecordFile, NamesFoldersAndUnitKeys)
+{
+    EXPECT_EQ(RecordsFolder(/*onCdRom=*/false, "D:\\Zelkon\\LogOn", "C:\\Geo\\"),
+              "C:\\Geo\\LogOn\\");
+    EXPECT_EQ(RecordsFolder(/*onCdRom=*/true, "D:\\Zelkon\\LogOn", "Q:\\"), "D:\\Zelkon\\LogOn\\");
+
+    const struct
+    {
+        const char *name;
+        int lesson;
+        const char *file;
+    } files[] = {
+        {"生徒", 3, "F\\生徒3.ini"},
+        {"生徒1", 2, "F\\生徒12.ini"},
+        {"生徒", 12, "F\\生徒12.ini"},
+        {"共通", 0, "F\\共通1.ini"},
+        {"共通", -4, "F\\共通1.ini"},
+    };
+    for (const auto &f : files)
+        EXPECT_EQ(test::U(RecordFileName("F\\", J(f.name), f.lesson)), f.file);
+
+    EXPECT_EQ(test::U(UnitKey(1, 12, J("地図表"))), "S112地図表");
+    EXPECT_EQ(UnitKey(11, 2, "Map"), UnitKey(1, 12, "Map"));
+    EXPECT_NE(UnitKey(11, 2, "Map"), UnitKey(1, 12, "Maps"));
+}
+
+TEST(RecordFile, AppendsReadsAndCountsRecords)
+{
+    test::TempDir dir;
+    const std::string file = RecordFileName(dir.composed(), J("生徒"), 1);
+    const std::string key = UnitKey(1, 2, J("日本の地形"));
+    EXPECT_TRUE(ReadUnitRecords(file, key).empty());
+    EXPECT_EQ(CountPracticeRecords(file, key), 0);
+
+    ASSERT_TRUE(AppendPracticeRecord(file, key, "first"));
+    ASSERT_TRUE(AppendPracticeRecord(file, key, "second"));
+    ASSERT_TRUE(AppendPracticeRecord(file, "copy.prp", "on a copy"));
+    EXPECT_EQ(test::ReadBytes(dir.file("生徒1.ini")),
+              "[" + key + "]\r\n1=first\r\n2=second\r\n[copy.prp]\r\n1=on a copy\r\n");
+    EXPECT_EQ(ReadUnitRecords(file, key), (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(CountPracticeRecords(file, key), 2);
+
+    ProfileKeyCounts counts;
+    ASSERT_TRUE(counts.load(file));
+    EXPECT_EQ(CountPracticeRecords(counts, key), 2);
+    EXPECT_EQ(CountPracticeRecords(counts, "COPY.PRP"), 1);
+    EXPECT_EQ(CountPracticeRecords(counts, UnitKey(1, 3, J("日本の地形"))), 0);
+}
+
+TEST(RecordFile, GapsReadAsQuestionMarksAndAreNeverOverwritten)
+{
+    test::TempDir dir;
+    const std::string file = dir.composed() + "r.ini";
+    test::WriteBytes(dir.file("r.ini"), "[S11A]\r\n1=one\r\n3=three\r\n");
+    // Two keys: records 1 and 2 are shown, the missing 2 as "?".
+    EXPECT_EQ(ReadUnitRecords(file, "S11A"), (std::vector<std::string>{"one", "?"}));
+
+    // Key 3 exists already, so the new record goes to 4 instead of replacing it.
+    ASSERT_TRUE(AppendPracticeRecord(file, "S11A", "new"));
+    EXPECT_EQ(test::ReadBytes(dir.file("r.ini")), "[S11A]\r\n1=one\r\n3=three\r\n4=new\r\n");
+}
+
+TEST(RecordFile, ConcurrentAppendsLoseNoRecord)
+{
+    test::TempDir dir;
+    const std::string file = dir.composed() + "shared.ini";
+    constexpr int kWriters = 2;
+    constexpr int kRecords = 200;
+    std::vector<pid_t> children;
+    for (int w = 0; w < kWriters; ++w) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            bool ok = true;
+            for (int r = 0; r < kRecords; ++r)
+                ok = AppendPracticeRecord(
+                         file, "S11A", "w" + std::to_string(w) + "r" + std::to_string(r))
+                     && ok;
+            ::_exit(ok ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+
+    const std::vector<std::string> lines = ReadUnitRecords(file, "S11A");
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(kWriters * kRecords));
+    const std::set<std::string> distinct(lines.begin(), lines.end());
+    EXPECT_EQ(distinct.size(), lines.size());
+    EXPECT_EQ(distinct.count("?"), 0u);
+}
+
+TEST(RecordFile, PasswordsPerLearnerAndLesson)
+{
+    test::TempDir dir;
+    const std::string lesson1 = RecordFileName(dir.composed(), J("生徒"), 1);
+    const std::string lesson2 = RecordFileName(dir.composed(), J("生徒"), 2);
+    EXPECT_EQ(ReadPassword(lesson2), "?");
+
+    ASSERT_TRUE(WritePassword(lesson2, "Abcd"));
+    EXPECT_EQ(ReadPassword(lesson2), "Abcd");
+    EXPECT_EQ(ReadPassword(lesson1), "?");
+
+    // Whatever is typed must read back exactly, or the learner could never log on again.
+    for (const std::string &typed :
+         std::vector<std::string>{" pass ", "\"quoted\"", "'ab'", "tab\t", J("パス表ワード")}) {
+        ASSERT_TRUE(WritePassword(lesson2, typed));
+        EXPECT_EQ(ReadPassword(lesson2), typed);
+    }
+
+    std::string error;
+    EXPECT_FALSE(WritePassword(lesson2, std::string(1024, 'p'), &error));
+    EXPECT_EQ(test::U(error), "パスワードが長すぎます");
+    EXPECT_TRUE(WritePassword(lesson2, std::string(1023, 'p')));
+    EXPECT_EQ(ReadPassword(lesson2), std::string(1023, 'p'));
+
+    // Records and the password share the file without disturbing each other.
+    ASSERT_TRUE(AppendPracticeRecord(lesson2, "S11A", "r"));
+    EXPECT_EQ(ReadPassword(lesson2), std::string(1023, 'p'));
+    EXPECT_EQ(CountPracticeRecords(lesson2, "password"), 1);
+}
+
+} // namespace
+} // namespace zelkon
