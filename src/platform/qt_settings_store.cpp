@@ -67,8 +67,11 @@ StoredValue Read(QSettings &settings, const QString &name)
     Cp932Conversion cp932 = ToCp932(text);
     if (!cp932.ok)
         return {StoredKind::Unreadable, 0, {}};
+#ifndef Q_OS_WIN
+    // The registry keeps types; the .conf file does not, so digits count as an integer there.
     if (const auto integer = SpelledInteger(text))
         return {StoredKind::UntypedInteger, *integer, std::move(cp932.bytes)};
+#endif
     return {StoredKind::Text, 0, std::move(cp932.bytes)};
 }
 

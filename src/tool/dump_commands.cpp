@@ -1,6 +1,7 @@
 // dump-index and dump-unit: what the program reads from an index or a unit, as JSON.
 #include "commands.h"
 
+#include "common/cp932.h"
 #include "index/main_index.h"
 #include "index/sub_index.h"
 #include "master/unit_reader.h"
@@ -24,9 +25,18 @@ int DumpIndex(const QString &folder, std::optional<int> lesson)
                                    {"folder", ToQString(index.lessonFolder[k])},
                                    {"prefix", ToQString(index.lessonPrefix[k])}});
     }
+    const int lessonCount = static_cast<int>(index.lessonCaptions.size());
+    bool lessonRead = false;
+    if (lesson && read != MainIndexRead::missing && (*lesson < 1 || *lesson > lessonCount)) {
+        messages.push_back({Utf8ToCp932("レッスン ") + std::to_string(*lesson)
+                                + Utf8ToCp932(" はありません（1～") + std::to_string(lessonCount)
+                                + Utf8ToCp932("）"),
+                            0});
+    } else if (lesson && read != MainIndexRead::missing) {
+        lessonRead = ReadSubIndex(programFolder, *lesson, index, messages);
+    }
     QJsonValue subIndex = QJsonValue::Null;
-    if (lesson && read != MainIndexRead::missing
-        && ReadSubIndex(programFolder, *lesson, index, messages)) {
+    if (lessonRead) {
         QJsonArray sections;
         for (int s = 1; s <= static_cast<int>(index.sectionCaptions.size()); ++s) {
             sections.append(QJsonObject{{"caption", ToQString(SectionCaption(index, s))},
@@ -39,7 +49,7 @@ int DumpIndex(const QString &folder, std::optional<int> lesson)
                           {"lesson", lesson ? QJsonValue(*lesson) : QJsonValue::Null},
                           {"subIndex", subIndex},
                           {"messages", MessageArray(messages)}});
-    return read == MainIndexRead::complete ? 0 : 1;
+    return read == MainIndexRead::complete && (!lesson || lessonRead) ? 0 : 1;
 }
 
 int DumpUnit(const QString &file, const QString &header, bool copyMode)
@@ -62,10 +72,12 @@ int DumpUnit(const QString &file, const QString &header, bool copyMode)
                                 state,
                                 record,
                                 messages);
+    QJsonArray messageTexts = MessageArray(messages);
+    // The refusal names a character CP932 cannot hold, so it stays a QString.
     if (!headerLine.ok)
-        messages.push_back({ToCp932(RefusedCharacterMessage(headerLine)).bytes, 0});
+        messageTexts.append(RefusedCharacterMessage(headerLine));
     PrintJson(QJsonObject{{"ok", ok},
-                          {"messages", MessageArray(messages)},
+                          {"messages", messageTexts},
                           {"questionLines", TextArray(record.questionLines)},
                           {"headerLines", TextArray(record.headerLines)},
                           {"valueLines", TextArray(record.valueLines)},

@@ -18,26 +18,26 @@ const char *KindName(int kind)
 
 ScriptedPrompter &ScriptedPrompter::expectMessage(std::string utf8Text)
 {
-    m_expected.push_back({Kind::Message, std::move(utf8Text)});
+    m_expected.push_back({Kind::Message, std::move(utf8Text), false, PromptAnswer::Yes, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectAnyMessage()
 {
-    m_expected.push_back({Kind::Message, {}, true});
+    m_expected.push_back({Kind::Message, {}, true, PromptAnswer::Yes, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectYesNo(std::string utf8Text, bool yes)
 {
     m_expected.push_back(
-        {Kind::YesNo, std::move(utf8Text), false, yes ? PromptAnswer::Yes : PromptAnswer::No});
+        {Kind::YesNo, std::move(utf8Text), false, yes ? PromptAnswer::Yes : PromptAnswer::No, {}});
     return *this;
 }
 
 ScriptedPrompter &ScriptedPrompter::expectYesNoCancel(std::string utf8Text, PromptAnswer answer)
 {
-    m_expected.push_back({Kind::YesNoCancel, std::move(utf8Text), false, answer});
+    m_expected.push_back({Kind::YesNoCancel, std::move(utf8Text), false, answer, {}});
     return *this;
 }
 

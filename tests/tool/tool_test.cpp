@@ -93,6 +93,12 @@ TEST_F(ToolTest, DumpIndexGivesLessonsAndTheChosenSubIndex)
     EXPECT_EQ(sections[0]["units"].toArray().size(), 2);
     EXPECT_TRUE(json["messages"].toArray().isEmpty());
 
+    const ToolRun badLesson
+        = Tool({"dump-index", QString::fromStdString(dir.path()), "--lesson", "3"});
+    EXPECT_EQ(badLesson.exitCode, 1);
+    EXPECT_EQ(Json(badLesson)["messages"].toArray()[0].toString(),
+              "レッスン 3 はありません（1～2）");
+
     const ToolRun noLesson = Tool({"dump-index", QString::fromStdString(dir.path())});
     EXPECT_TRUE(Json(noLesson)["subIndex"].isNull());
     EXPECT_TRUE(Json(noLesson)["lesson"].isNull());
@@ -137,6 +143,10 @@ TEST_F(ToolTest, DumpUnitGivesEveryList)
     const ToolRun missing = Tool({"dump-unit", file, "[[unit9"});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(Json(missing)["ok"].toBool());
+
+    const ToolRun emoji = Tool({"dump-unit", file, "[[unit1😀"});
+    EXPECT_EQ(emoji.exitCode, 1);
+    EXPECT_TRUE(Json(emoji)["messages"].toArray()[0].toString().contains("😀"));
 
     const ToolRun copy = Tool({"dump-unit", file, "[[unitX", "--mode", "copy"});
     EXPECT_EQ(copy.exitCode, 1);

@@ -1,6 +1,9 @@
 // Line files and atomic replacement through a temporary file, fsync and rename.
 #include "common/line_file.h"
 
+#include "common/cp932.h"
+#include "common/path.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,10 +15,25 @@ namespace zelkon {
 
 namespace {
 
-void SetError(std::string *error, const std::string &what, const std::string &path)
+// The message is built from errno at once: the path conversion may itself set errno.
+void SetReadError(std::string *error, const std::string &fsPath)
 {
+    const int number = errno;
     if (error)
-        *error = what + " " + path + ": " + std::strerror(errno);
+        *error = FileReadFailure(fsPath, number);
+}
+
+void SetWriteError(std::string *error, const std::string &fsPath)
+{
+    const int number = errno;
+    if (error)
+        *error = FileWriteFailure(fsPath, number);
+}
+
+std::string FileFailure(const std::string &fsPath, const char *utf8Verb, int errorNumber)
+{
+    return Utf8ToCp932("ファイル ") + FromFsPath(fsPath) + Utf8ToCp932(utf8Verb) + Utf8ToCp932("（")
+           + std::strerror(errorNumber) + Utf8ToCp932("）");
 }
 
 std::string FolderOf(const std::string &fsPath)
@@ -75,22 +93,34 @@ std::string JoinLines(const std::vector<std::string> &lines)
     return out;
 }
 
-bool ReadFileBytes(const std::string &fsPath, std::string &bytes, std::string *error)
+std::string FileReadFailure(const std::string &fsPath, int errorNumber)
+{
+    return FileFailure(fsPath, " を読み込めません", errorNumber);
+}
+
+std::string FileWriteFailure(const std::string &fsPath, int errorNumber)
+{
+    return FileFailure(fsPath, " に書き込めません", errorNumber);
+}
+
+FileRead ReadFileIfPresent(const std::string &fsPath, std::string &bytes, std::string *error)
 {
     bytes.clear();
     const int fd = ::open(fsPath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        SetError(error, "cannot open", fsPath);
-        return false;
+        if (errno == ENOENT)
+            return FileRead::missing;
+        SetReadError(error, fsPath);
+        return FileRead::unreadable;
     }
     struct stat st
     {
     };
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         errno = EISDIR;
-        SetError(error, "cannot read", fsPath);
+        SetReadError(error, fsPath);
         ::close(fd);
-        return false;
+        return FileRead::unreadable;
     }
     if (st.st_size > 0)
         bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -100,16 +130,27 @@ bool ReadFileBytes(const std::string &fsPath, std::string &bytes, std::string *e
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            SetError(error, "cannot read", fsPath);
+            SetReadError(error, fsPath);
             ::close(fd);
-            return false;
+            bytes.clear();
+            return FileRead::unreadable;
         }
         if (n == 0)
             break;
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
     ::close(fd);
-    return true;
+    return FileRead::read;
+}
+
+bool ReadFileBytes(const std::string &fsPath, std::string &bytes, std::string *error)
+{
+    const FileRead result = ReadFileIfPresent(fsPath, bytes, error);
+    if (result == FileRead::missing) {
+        errno = ENOENT;
+        SetReadError(error, fsPath);
+    }
+    return result == FileRead::read;
 }
 
 bool ReadLines(const std::string &fsPath, std::vector<std::string> &lines, std::string *error)
@@ -129,7 +170,7 @@ bool WriteFileAtomic(const std::string &fsPath, std::string_view bytes, std::str
     std::string temp = fsPath + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
-        SetError(error, "cannot create", temp);
+        SetWriteError(error, fsPath);
         return false;
     }
     // mkstemp creates 0600; give the file the permissions a plain create would.
@@ -142,13 +183,13 @@ bool WriteFileAtomic(const std::string &fsPath, std::string_view bytes, std::str
     ::fchmod(fd, mode);
 
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        SetError(error, "cannot write", fsPath);
+        SetWriteError(error, fsPath);
         ::close(fd);
         ::unlink(temp.c_str());
         return false;
     }
     if (::close(fd) != 0 || ::rename(temp.c_str(), fsPath.c_str()) != 0) {
-        SetError(error, "cannot write", fsPath);
+        SetWriteError(error, fsPath);
         ::unlink(temp.c_str());
         return false;
     }

@@ -21,6 +21,19 @@ bool Exists(const std::string &fsPath)
     return ::lstat(fsPath.c_str(), &st) == 0;
 }
 
+// Directory entries are UTF-8, whose bytes from 0x80 up are never ASCII: fold byte by byte.
+bool EqualsIgnoringAsciiCaseUtf8(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
 // The entry of `folder` equal to `name` ignoring ASCII case; empty when none is.
 std::string FindIgnoringCase(const std::string &folder, const std::string &name)
 {
@@ -30,7 +43,7 @@ std::string FindIgnoringCase(const std::string &folder, const std::string &name)
     std::vector<std::string> matches;
     while (const dirent *e = ::readdir(dir)) {
         const std::string entry = e->d_name;
-        if (entry.size() == name.size() && AsciiLower(entry) == AsciiLower(name))
+        if (EqualsIgnoringAsciiCaseUtf8(entry, name))
             matches.push_back(entry);
     }
     ::closedir(dir);

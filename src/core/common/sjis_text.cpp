@@ -55,13 +55,23 @@ std::string TrimAnswer(std::string_view text)
         text.remove_suffix(1);
     while (text.starts_with(kFullWidthSpace))
         text.remove_prefix(kFullWidthSpace.size());
-    while (text.ends_with(kFullWidthSpace))
+    // A trailing "　" counts only when it is a whole character: in "ａ@" the bytes 0x81 0x40
+    // are the second half of "ａ" and an "@".
+    for (;;) {
+        std::size_t last = 0;
+        for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i))
+            last = i;
+        if (text.empty() || text.substr(last) != kFullWidthSpace)
+            break;
         text.remove_suffix(kFullWidthSpace.size());
+    }
     return std::string(text);
 }
 
 std::string PadToWidth(std::string_view text, std::size_t width)
 {
+    if (!text.empty() && text.size() >= width)
+        return std::string(text);
     std::string padded = text.empty()
                              ? FifteenBlanks()
                              : std::string(kFullWidthSpace) + std::string(text) + FifteenBlanks();

@@ -21,9 +21,10 @@ std::vector<std::string> SplitAlternatives(std::string_view answer);
 /// Drops bytes up to 32 at both ends, then full-width blanks at the start and at the end.
 std::string TrimAnswer(std::string_view text);
 
-/// A text padded for an answer field of `width` bytes: "　" + text + fifteen "　", cut to the
-/// width; an empty text is fifteen "　" cut to the width. The cut counts bytes and may halve a
-/// two-byte character, as the page layout has always done.
+/// A text padded for an answer field of `width` bytes: a shorter text becomes "　" + text +
+/// fifteen "　", cut to the width; an empty text is fifteen "　" cut to the width; a text as long
+/// as the width or longer stays as it is. The cut counts bytes and may halve a two-byte
+/// character, as the page layout has always done.
 std::string PadToWidth(std::string_view text, std::size_t width);
 
 /// The last component of a path ("\" or "/" separated; "\" found character by character).

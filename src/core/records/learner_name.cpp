@@ -24,4 +24,9 @@ std::string LearnerNameProblem(std::string_view name)
     return {};
 }
 
+std::string RefusedNameFileMessage()
+{
+    return Utf8ToCp932("この氏名では記録ファイルを使えません");
+}
+
 } // namespace zelkon

@@ -2,11 +2,13 @@
 // replacement.
 #include "records/profile_file.h"
 
+#include "records/learner_name.h"
+
+#include "common/cp932.h"
 #include "common/line_file.h"
 #include "common/path.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -15,11 +17,6 @@
 namespace zelkon {
 
 namespace {
-
-std::string Reason(const std::string &what, const std::string &fsPath)
-{
-    return what + " " + fsPath + ": " + std::strerror(errno);
-}
 
 // An exclusive flock on the file at `fsPath`. The atomic replacement puts a new inode at the
 // path, so a lock taken on the old inode no longer guards the file: after locking, the path
@@ -32,8 +29,9 @@ public:
         for (;;) {
             m_fd = ::open(fsPath.c_str(), O_RDWR | O_CLOEXEC | (create ? O_CREAT : 0), 0666);
             if (m_fd < 0) {
-                m_missing = errno == ENOENT;
-                m_error = Reason("cannot open", fsPath);
+                const int number = errno;
+                m_missing = number == ENOENT;
+                m_error = FileWriteFailure(fsPath, number);
                 return;
             }
             int rc;
@@ -41,7 +39,7 @@ public:
                 rc = ::flock(m_fd, LOCK_EX);
             while (rc != 0 && errno == EINTR);
             if (rc != 0) {
-                m_error = Reason("cannot lock", fsPath);
+                m_error = FileWriteFailure(fsPath, errno);
                 close();
                 return;
             }
@@ -90,6 +88,8 @@ bool EditLocked(const std::string &composedPath,
                 const ProfileFile::Edit &edit,
                 std::string *error)
 {
+    if (composedPath.empty())
+        return Fail(error, RefusedNameFileMessage());
     const std::string fsPath = ToFsPath(composedPath);
     const FileLock lock(fsPath, create);
     if (!lock.held())
@@ -113,11 +113,11 @@ ProfileEntryProblem(std::string_view section, std::string_view key, std::string_
     const auto hasBreak
         = [](std::string_view t) { return t.find_first_of("\r\n") != std::string_view::npos; };
     if (hasBreak(section) || hasBreak(key) || hasBreak(value))
-        return "a profile entry cannot hold a line break";
+        return Utf8ToCp932("改行を含む項目は書き込めません");
     if (key.find_first_not_of(" \t") == std::string_view::npos)
-        return "a profile key cannot be empty";
+        return Utf8ToCp932("空のキーは書き込めません");
     if (key.find('=') != std::string_view::npos)
-        return "a profile key cannot hold \"=\"";
+        return Utf8ToCp932("= を含むキーは書き込めません");
     return {};
 }
 
@@ -125,12 +125,23 @@ ProfileFile::ProfileFile(std::string composedPath)
     : m_path(std::move(composedPath))
 {}
 
+bool ProfileFile::load(ProfileSnapshot &snapshot, std::string *error) const
+{
+    snapshot = ProfileSnapshot();
+    if (m_path.empty())
+        return Fail(error, RefusedNameFileMessage());
+    std::string bytes;
+    if (ReadFileIfPresent(ToFsPath(m_path), bytes, error) == FileRead::unreadable)
+        return false;
+    snapshot = ProfileSnapshot(std::move(bytes));
+    return true;
+}
+
 ProfileSnapshot ProfileFile::load() const
 {
-    std::string bytes;
-    if (!ReadFileBytes(ToFsPath(m_path), bytes))
-        return {};
-    return ProfileSnapshot(std::move(bytes));
+    ProfileSnapshot snapshot;
+    load(snapshot);
+    return snapshot;
 }
 
 std::vector<std::string> ProfileFile::keys(std::string_view section) const

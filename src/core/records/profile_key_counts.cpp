@@ -1,8 +1,10 @@
 // Streaming key count of a profile file.
 #include "records/profile_key_counts.h"
 
+#include "records/learner_name.h"
 #include "records/profile_syntax.h"
 
+#include "common/line_file.h"
 #include "common/path.h"
 
 #include <cerrno>
@@ -31,13 +33,19 @@ std::size_t ProfileKeyCounts::scan(std::string_view bytes, bool atEnd)
 bool ProfileKeyCounts::load(const std::string &composedPath, std::string *error)
 {
     *this = ProfileKeyCounts();
+    if (composedPath.empty()) {
+        if (error)
+            *error = RefusedNameFileMessage();
+        return false;
+    }
     const std::string fsPath = ToFsPath(composedPath);
     const int fd = ::open(fsPath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT)
+        const int number = errno;
+        if (number == ENOENT)
             return true;
         if (error)
-            *error = "cannot open " + fsPath + ": " + std::strerror(errno);
+            *error = FileReadFailure(fsPath, number);
         return false;
     }
     // Blocks of 256 KiB stay in cache between the copy and the scan and keep system calls few.
@@ -53,7 +61,7 @@ bool ProfileKeyCounts::load(const std::string &composedPath, std::string *error)
             continue;
         if (n < 0) {
             if (error)
-                *error = "cannot read " + fsPath + ": " + std::strerror(errno);
+                *error = FileReadFailure(fsPath, errno);
             ::close(fd);
             *this = ProfileKeyCounts();
             return false;

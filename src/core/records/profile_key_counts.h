@@ -20,7 +20,8 @@ public:
 
     /// Counts the keys of the file at the composed path, reading it in small blocks that stay
     /// in cache while they are scanned. A missing file has no sections; a file that cannot be
-    /// read gives false with a reason and no sections.
+    /// read, and the empty path of a refused learner name (see RecordFileName), give false with
+    /// a reason and no sections.
     bool load(const std::string &composedPath, std::string *error = nullptr);
 
     /// Number of key lines of the section; 0 when it is missing.

@@ -11,7 +11,9 @@ namespace zelkon {
 namespace {
 
 // Calls f(lineBegin, lineContent, nextLineBegin) for every line of `text`, offsets relative to
-// `base`.
+// `base`. Only a CR before an LF is part of the line end: a lone CR, also one at the very end of
+// the text, stays in the content, as SplitLines keeps it, so that rewriting a line replaces all
+// of it.
 template<typename F>
 void ForEachLine(std::string_view text, std::size_t base, F f)
 {
@@ -20,7 +22,7 @@ void ForEachLine(std::string_view text, std::size_t base, F f)
         const void *nl = std::memchr(text.data() + pos, '\n', text.size() - pos);
         const std::size_t end = nl ? static_cast<const char *>(nl) - text.data() : text.size();
         const std::size_t next = nl ? end + 1 : end;
-        const std::size_t contentEnd = (end > pos && text[end - 1] == '\r') ? end - 1 : end;
+        const std::size_t contentEnd = (nl && end > pos && text[end - 1] == '\r') ? end - 1 : end;
         f(base + pos, text.substr(pos, contentEnd - pos), base + next);
         pos = next;
     }

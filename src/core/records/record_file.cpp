@@ -1,6 +1,7 @@
 // Record file names, unit keys, record reading, counting and appending, and the password entry.
 #include "records/record_file.h"
 
+#include "records/learner_name.h"
 #include "records/profile_file.h"
 
 #include "common/cp932.h"
@@ -30,6 +31,8 @@ RecordsFolder(bool onCdRom, std::string_view logOnFolder, std::string_view progr
 std::string
 RecordFileName(std::string_view recordsFolder, std::string_view learnerName, int lessonNumber)
 {
+    if (!LearnerNameProblem(learnerName).empty())
+        return {};
     return std::string(recordsFolder) + std::string(learnerName)
            + std::to_string(std::max(lessonNumber, 1)) + ".ini";
 }
@@ -61,9 +64,24 @@ std::vector<std::string> ReadUnitRecords(const ProfileSnapshot &records, std::st
     return lines;
 }
 
+bool ReadUnitRecords(const std::string &recordFile,
+                     std::string_view key,
+                     std::vector<std::string> &lines,
+                     std::string *error)
+{
+    lines.clear();
+    ProfileSnapshot records;
+    if (!ProfileFile(recordFile).load(records, error))
+        return false;
+    lines = ReadUnitRecords(records, key);
+    return true;
+}
+
 std::vector<std::string> ReadUnitRecords(const std::string &recordFile, std::string_view key)
 {
-    return ReadUnitRecords(ProfileFile(recordFile).load(), key);
+    std::vector<std::string> lines;
+    ReadUnitRecords(recordFile, key, lines);
+    return lines;
 }
 
 int CountPracticeRecords(const ProfileKeyCounts &records, std::string_view key)
@@ -71,11 +89,22 @@ int CountPracticeRecords(const ProfileKeyCounts &records, std::string_view key)
     return records.keyCount(key);
 }
 
-int CountPracticeRecords(const std::string &recordFile, std::string_view key)
+bool CountPracticeRecords(const std::string &recordFile,
+                          std::string_view key,
+                          int &count,
+                          std::string *error)
 {
     ProfileKeyCounts counts;
-    counts.load(recordFile);
-    return counts.keyCount(key);
+    const bool read = counts.load(recordFile, error);
+    count = counts.keyCount(key);
+    return read;
+}
+
+int CountPracticeRecords(const std::string &recordFile, std::string_view key)
+{
+    int count = 0;
+    CountPracticeRecords(recordFile, key, count);
+    return count;
 }
 
 bool AppendPracticeRecord(const std::string &recordFile,
@@ -100,9 +129,19 @@ bool AppendPracticeRecord(const std::string &recordFile,
             error);
 }
 
+bool ReadPassword(const std::string &recordFile, std::string &password, std::string *error)
+{
+    ProfileSnapshot records;
+    const bool read = ProfileFile(recordFile).load(records, error);
+    password = records.read(kPasswordSection, kPasswordKey, kNoPassword);
+    return read;
+}
+
 std::string ReadPassword(const std::string &recordFile)
 {
-    return ProfileFile(recordFile).read(kPasswordSection, kPasswordKey, kNoPassword);
+    std::string password;
+    ReadPassword(recordFile, password);
+    return password;
 }
 
 bool WritePassword(const std::string &recordFile, std::string_view password, std::string *error)

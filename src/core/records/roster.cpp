@@ -5,8 +5,6 @@
 #include "common/line_file.h"
 #include "common/path.h"
 
-#include <filesystem>
-
 namespace zelkon {
 
 std::string RosterFileName(std::string_view recordsFolder)
@@ -16,20 +14,30 @@ std::string RosterFileName(std::string_view recordsFolder)
 
 bool LoadRoster(std::string_view recordsFolder, std::vector<std::string> &names, std::string *error)
 {
-    const std::string fsPath = ToFsPath(RosterFileName(recordsFolder));
-    std::error_code ec;
-    if (!std::filesystem::exists(fsPath, ec) && !ec) {
+    names.clear();
+    std::string bytes;
+    const FileRead found = ReadFileIfPresent(ToFsPath(RosterFileName(recordsFolder)), bytes, error);
+    if (found == FileRead::unreadable)
+        return false;
+    if (found == FileRead::missing) {
         names = {Utf8ToCp932("公開")};
         return SaveRoster(recordsFolder, names, error);
     }
-    return ReadLines(fsPath, names, error);
+    names = SplitLines(bytes);
+    return true;
 }
 
 bool SaveRoster(std::string_view recordsFolder,
                 const std::vector<std::string> &names,
                 std::string *error)
 {
-    return WriteLinesAtomic(ToFsPath(RosterFileName(recordsFolder)), names, error);
+    const std::string fsPath = ToFsPath(RosterFileName(recordsFolder));
+    // The names come from LoadRoster; if the roster cannot be read now, they may well be the
+    // empty list of a failed load, and replacing the roster with them would lose every name.
+    std::string current;
+    if (ReadFileIfPresent(fsPath, current, error) == FileRead::unreadable)
+        return false;
+    return WriteLinesAtomic(fsPath, names, error);
 }
 
 } // namespace zelkon

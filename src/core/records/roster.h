@@ -11,14 +11,17 @@ namespace zelkon {
 std::string RosterFileName(std::string_view recordsFolder);
 
 /// Loads the roster, one name per line. A missing roster becomes the single name "公開" and is
-/// saved at once; false with a reason when that save fails (the names are still set) or when an
-/// existing roster cannot be read (the names are then empty).
+/// saved at once; false with a reason when that save fails (the names are still set). A roster
+/// that exists but cannot be read gives false with the reason and no names: those are not the
+/// roster, and SaveRoster refuses to replace a roster it cannot read, so saving them after all
+/// does not wipe it.
 bool LoadRoster(std::string_view recordsFolder,
                 std::vector<std::string> &names,
                 std::string *error = nullptr);
 
 /// Replaces the roster with the names, CR LF after each. False with a reason when it cannot be
-/// written; the old roster is then unchanged.
+/// written, or when a roster is there that cannot be read (the names were then not loaded from
+/// it); the old roster is unchanged.
 bool SaveRoster(std::string_view recordsFolder,
                 const std::vector<std::string> &names,
                 std::string *error = nullptr);

@@ -14,7 +14,8 @@ std::string ProgramFolderFor(std::string_view currentDirectory)
 
 std::string ProductFolderFor(std::string_view recordDrive)
 {
-    return std::string(recordDrive) + std::string(kProductFolder);
+    // A drive set by hand as "/mnt/usb" still means the folder, not a name prefix.
+    return WithTrailingBackslash(recordDrive) + std::string(kProductFolder);
 }
 
 std::string LogOnFolderFor(std::string_view recordDrive)

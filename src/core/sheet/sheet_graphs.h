@@ -26,7 +26,7 @@ struct GraphSlot
 /// Slots 1 to 15 in use ([0] unused), and the class flag.
 struct SheetGraphs
 {
-    std::array<GraphSlot, kMaxGraphs + 1> slots;
+    std::array<GraphSlot, kMaxGraphs + 1> figures;
     std::shared_ptr<const Picture> classFlag; ///< "classFlag.bmp"; none when the file is missing
     int classFlagLeft = 0;
     int classFlagTop = 0;

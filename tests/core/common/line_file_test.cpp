@@ -3,6 +3,8 @@
 
 #include "support/test_support.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -68,6 +70,71 @@ TEST(LineFile, FailedWriteLeavesTheOldFileAndNoLitter)
     for (const auto &e : std::filesystem::directory_iterator(dir.path()))
         entries += e.path().filename() != "d";
     EXPECT_EQ(entries, 0);
+}
+
+TEST(LineFile, TellsMissingFilesFromUnreadableOnes)
+{
+    test::TempDir dir;
+    test::WriteBytes(dir.file("plain.txt"), "a\r\nb");
+    std::filesystem::create_directory(dir.file("folder.txt"));
+    std::filesystem::create_symlink("loop.txt", dir.file("loop.txt"));
+    std::filesystem::create_symlink("folder.txt", dir.file("to-folder.txt"));
+    const struct
+    {
+        const char *name;
+        FileRead result;
+        const char *bytes;
+        int reason; ///< errno whose text the message ends with; 0 for no message
+    } cases[] = {
+        {"plain.txt", FileRead::read, "a\r\nb", 0},
+        {"none.txt", FileRead::missing, "", 0},
+        {"no-folder/none.txt", FileRead::missing, "", 0},
+        {"folder.txt", FileRead::unreadable, "", EISDIR},
+        {"to-folder.txt", FileRead::unreadable, "", EISDIR},
+        {"loop.txt", FileRead::unreadable, "", ELOOP},
+    };
+    for (const auto &c : cases) {
+        std::string bytes = "stale";
+        std::string error;
+        EXPECT_EQ(ReadFileIfPresent(dir.file(c.name), bytes, &error), c.result) << c.name;
+        EXPECT_EQ(bytes, c.bytes) << c.name;
+        const std::string message = c.reason == 0
+                                        ? ""
+                                        : "ファイル " + dir.file(c.name) + " を読み込めません（"
+                                              + std::strerror(c.reason) + "）";
+        EXPECT_EQ(test::U(error), message) << c.name;
+    }
+}
+
+TEST(LineFile, FailuresAreJapaneseMessagesNamingTheFile)
+{
+    test::TempDir dir;
+    // The file name is UTF-8 on disk and must come out as CP932 inside the CP932 message.
+    const std::string missing = dir.file("名簿.txt");
+    std::string bytes;
+    std::string error;
+    EXPECT_FALSE(ReadFileBytes(missing, bytes, &error));
+    EXPECT_EQ(test::U(error),
+              "ファイル " + missing + " を読み込めません（" + std::strerror(ENOENT) + "）");
+
+    std::vector<std::string> lines{"x"};
+    error.clear();
+    EXPECT_FALSE(ReadLines(missing, lines, &error));
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(test::U(error),
+              "ファイル " + missing + " を読み込めません（" + std::strerror(ENOENT) + "）");
+
+    const std::string unwritable = dir.file("無い/名簿.txt");
+    error.clear();
+    EXPECT_FALSE(WriteLinesAtomic(unwritable, {"x"}, &error));
+    EXPECT_EQ(test::U(error),
+              "ファイル " + unwritable + " に書き込めません（" + std::strerror(ENOENT) + "）");
+
+    test::WriteBytes(dir.file("d/keep"), "k");
+    error.clear();
+    EXPECT_FALSE(WriteFileAtomic(dir.file("d"), "x", &error));
+    EXPECT_EQ(test::U(error).rfind("ファイル " + dir.file("d") + " に書き込めません（", 0), 0u)
+        << test::U(error);
 }
 
 } // namespace

@@ -25,6 +25,9 @@ TEST(Path, BackslashesAndCaseInsensitiveComponents)
     // 表 ends in 0x5C: the folder name survives whole.
     EXPECT_TRUE(FileExists(base + J("地図表\\a.txt")));
     EXPECT_EQ(ToFsPath(base + J("地図表\\A.TXT")), dir.file("地図表/a.txt"));
+    // UTF-8 names fold byte by byte: "あ" holds bytes that CP932 would take for a lead byte.
+    test::WriteBytes(dir.file("あgraph/x.bmp"), "x");
+    EXPECT_TRUE(FileExists(base + J("あGraph\\X.BMP")));
     // A missing component keeps the rest as written.
     EXPECT_EQ(ToFsPath(base + "Nope\\Graph"), dir.file("Nope/Graph"));
 }

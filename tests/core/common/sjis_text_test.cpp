@@ -36,6 +36,8 @@ TEST(SjisText, TrimAnswer)
         {"東　京", "東　京"},
         {"", ""},
         {"　　", ""},
+        {"ａ@", "ａ@"}, // 0x82 0x81 0x40: the last two bytes look like "　" but are not one
+        {"メ@　", "メ@"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.in);
@@ -51,6 +53,8 @@ TEST(SjisText, PadToWidth)
     EXPECT_EQ(PadToWidth(J("東京"), 8), J("　東京　"));
     EXPECT_EQ(PadToWidth(J("東京"), 7), J("　東京") + "\x81"); // bytes, as the layout counts
     EXPECT_EQ(PadToWidth("ab", 100), J("　") + "ab" + fifteen);
+    EXPECT_EQ(PadToWidth(J("東京都"), 6), J("東京都"));
+    EXPECT_EQ(PadToWidth(J("東京都"), 4), J("東京都"));
 }
 
 TEST(SjisText, FileExtensionComesFromTheFileName)

@@ -3,6 +3,8 @@
 
 #include "support/test_support.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -53,17 +55,18 @@ TEST(ProfileFile, RefusesEntriesThatWouldBreakTheFile)
         const char *section;
         const char *key;
         const char *value;
+        const char *problem;
     } refused[] = {
-        {"S", "k", "two\r\n[Injected]\r\nx=1"},
-        {"S", "k", "lf\nonly"},
-        {"S\r\n", "k", "v"},
-        {"S", "a=b", "v"},
-        {"S", " ", "v"},
+        {"S", "k", "two\r\n[Injected]\r\nx=1", "改行を含む項目は書き込めません"},
+        {"S", "k", "lf\nonly", "改行を含む項目は書き込めません"},
+        {"S\r\n", "k", "v", "改行を含む項目は書き込めません"},
+        {"S", "a=b", "v", "= を含むキーは書き込めません"},
+        {"S", " ", "v", "空のキーは書き込めません"},
     };
     for (const auto &r : refused) {
         std::string error;
         EXPECT_FALSE(file.write(r.section, r.key, r.value, &error)) << r.key << " " << r.value;
-        EXPECT_FALSE(error.empty());
+        EXPECT_EQ(test::U(error), r.problem) << r.key << " " << r.value;
     }
     EXPECT_EQ(test::ReadBytes(dir.file("r.ini")), "[S]\r\nk=v\r\n");
 }
@@ -73,7 +76,9 @@ TEST(ProfileFile, FailuresAreReportedAndChangeNothing)
     test::TempDir dir;
     std::string error;
     EXPECT_FALSE(ProfileFile(dir.composed() + "missing\\r.ini").write("S", "k", "v", &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(test::U(error),
+              "ファイル " + dir.file("missing/r.ini") + " に書き込めません（"
+                  + std::strerror(ENOENT) + "）");
 
     // Erasing in a file that does not exist is no error and creates nothing.
     EXPECT_TRUE(ProfileFile(dir.composed() + "none.ini").eraseSection("S"));
@@ -94,6 +99,43 @@ TEST(ProfileFile, UnchangedEditsLeaveTheFileAlone)
     test::WriteBytes(dir.file("lf.ini"), "[A]\nk=v\n");
     EXPECT_TRUE(ProfileFile(dir.composed() + "lf.ini").eraseSection("B"));
     EXPECT_EQ(test::ReadBytes(dir.file("lf.ini")), "[A]\nk=v\n");
+}
+
+TEST(ProfileFile, LoadTellsAnUnreadableFileFromAMissingOne)
+{
+    test::TempDir dir;
+    test::WriteBytes(dir.file("a.ini"), "[S]\r\nk=v\r\n");
+    std::filesystem::create_directory(dir.file("folder.ini"));
+    std::filesystem::create_symlink("loop.ini", dir.file("loop.ini"));
+    const struct
+    {
+        const char *name;
+        bool loaded;
+        int keys;   ///< keys of section S
+        int reason; ///< errno the message ends with; 0 for none
+    } cases[] = {
+        {"a.ini", true, 1, 0},
+        {"none.ini", true, 0, 0},
+        {"folder.ini", false, 0, EISDIR},
+        {"loop.ini", false, 0, ELOOP},
+    };
+    for (const auto &c : cases) {
+        ProfileSnapshot snapshot("[S]\r\nstale=1\r\nstale2=2\r\n");
+        std::string error;
+        EXPECT_EQ(ProfileFile(dir.composed() + c.name).load(snapshot, &error), c.loaded) << c.name;
+        EXPECT_EQ(snapshot.keyCount("S"), c.keys) << c.name;
+        const std::string message = c.reason == 0
+                                        ? ""
+                                        : "ファイル " + dir.file(c.name) + " を読み込めません（"
+                                              + std::strerror(c.reason) + "）";
+        EXPECT_EQ(test::U(error), message) << c.name;
+    }
+
+    // An edit must not replace a file it could not read with an edit of nothing.
+    std::string error;
+    EXPECT_FALSE(ProfileFile(dir.composed() + "loop.ini").eraseSection("S", &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("loop.ini")));
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #include "support/test_support.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -62,7 +64,18 @@ TEST(ProfileKeyCounts, MissingAndUnreadableFiles)
     std::filesystem::create_directory(dir.file("folder.ini"));
     std::string error;
     EXPECT_FALSE(counts.load(dir.composed() + "folder.ini", &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(test::U(error),
+              "ファイル " + dir.file("folder.ini") + " を読み込めません（" + std::strerror(EISDIR)
+                  + "）");
+    EXPECT_EQ(counts.keyCount("S"), 0);
+
+    std::filesystem::create_symlink("loop.ini", dir.file("loop.ini"));
+    ASSERT_TRUE(counts.load(dir.composed() + "a.ini"));
+    error.clear();
+    EXPECT_FALSE(counts.load(dir.composed() + "loop.ini", &error));
+    EXPECT_EQ(test::U(error),
+              "ファイル " + dir.file("loop.ini") + " を読み込めません（" + std::strerror(ELOOP)
+                  + "）");
     EXPECT_EQ(counts.keyCount("S"), 0);
 }
 

@@ -1,10 +1,14 @@
 // Record file names, unit keys, reading, counting and appending records, and passwords.
 #include "records/record_file.h"
 
+#include "records/learner_name.h"
 #include "records/profile_file.h"
 
 #include "support/test_support.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
 #include <sys/wait.h>
@@ -56,6 +60,17 @@ TEST(RecordFile, AppendsReadsAndCountsRecords)
               "[" + key + "]\r\n1=first\r\n2=second\r\n[copy.prp]\r\n1=on a copy\r\n");
     EXPECT_EQ(ReadUnitRecords(file, key), (std::vector<std::string>{"first", "second"}));
     EXPECT_EQ(CountPracticeRecords(file, key), 2);
+
+    std::vector<std::string> lines;
+    int count = -1;
+    std::string error;
+    EXPECT_TRUE(ReadUnitRecords(file, key, lines, &error));
+    EXPECT_EQ(lines, (std::vector<std::string>{"first", "second"}));
+    EXPECT_TRUE(CountPracticeRecords(file, key, count, &error));
+    EXPECT_EQ(count, 2);
+    EXPECT_TRUE(ReadUnitRecords(file, "none", lines, &error));
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(error, "");
 
     ProfileKeyCounts counts;
     ASSERT_TRUE(counts.load(file));
@@ -116,9 +131,14 @@ TEST(RecordFile, PasswordsPerLearnerAndLesson)
     const std::string lesson1 = RecordFileName(dir.composed(), J("生徒"), 1);
     const std::string lesson2 = RecordFileName(dir.composed(), J("生徒"), 2);
     EXPECT_EQ(ReadPassword(lesson2), "?");
+    std::string stored = "stale";
+    EXPECT_TRUE(ReadPassword(lesson2, stored));
+    EXPECT_EQ(stored, "?");
 
     ASSERT_TRUE(WritePassword(lesson2, "Abcd"));
     EXPECT_EQ(ReadPassword(lesson2), "Abcd");
+    EXPECT_TRUE(ReadPassword(lesson2, stored));
+    EXPECT_EQ(stored, "Abcd");
     EXPECT_EQ(ReadPassword(lesson1), "?");
 
     // Whatever is typed must read back exactly, or the learner could never log on again.
@@ -138,6 +158,113 @@ TEST(RecordFile, PasswordsPerLearnerAndLesson)
     ASSERT_TRUE(AppendPracticeRecord(lesson2, "S11A", "r"));
     EXPECT_EQ(ReadPassword(lesson2), std::string(1023, 'p'));
     EXPECT_EQ(CountPracticeRecords(lesson2, "password"), 1);
+}
+
+TEST(RecordFile, RefusedNamesGiveNoPathAndTouchNoFile)
+{
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.file("LogOn"));
+    const std::string folder = dir.composed() + "LogOn\\";
+    const std::string refusal = test::U(RefusedNameFileMessage());
+    const std::string names[] = {
+        "..\\..\\etc",
+        "..",
+        "a/b",
+        "a\\b",
+        "tab\there",
+        "nl\n",
+        "",
+    };
+    for (const std::string &name : names) {
+        SCOPED_TRACE(test::U(name));
+        const std::string file = RecordFileName(folder, name, 0);
+        EXPECT_EQ(file, "");
+
+        std::vector<std::string> lines{"stale"};
+        int count = -1;
+        std::string password;
+        std::string error;
+        EXPECT_FALSE(ReadUnitRecords(file, "S11A", lines, &error));
+        EXPECT_TRUE(lines.empty());
+        EXPECT_EQ(test::U(error), refusal);
+        error.clear();
+        EXPECT_FALSE(CountPracticeRecords(file, "S11A", count, &error));
+        EXPECT_EQ(count, 0);
+        EXPECT_EQ(test::U(error), refusal);
+        error.clear();
+        EXPECT_FALSE(ReadPassword(file, password, &error));
+        EXPECT_EQ(password, "?");
+        EXPECT_EQ(test::U(error), refusal);
+        error.clear();
+        EXPECT_FALSE(AppendPracticeRecord(file, "S11A", "line", &error));
+        EXPECT_EQ(test::U(error), refusal);
+        error.clear();
+        EXPECT_FALSE(WritePassword(file, "abcd", &error));
+        EXPECT_EQ(test::U(error), refusal);
+        error.clear();
+        EXPECT_FALSE(ProfileFile(file).eraseSection("S11A", &error));
+        EXPECT_EQ(test::U(error), refusal);
+        ProfileKeyCounts counts;
+        error.clear();
+        EXPECT_FALSE(counts.load(file, &error));
+        EXPECT_EQ(test::U(error), refusal);
+
+        EXPECT_TRUE(ReadUnitRecords(file, "S11A").empty());
+        EXPECT_EQ(CountPracticeRecords(file, "S11A"), 0);
+        EXPECT_EQ(ReadPassword(file), "?");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("LogOn")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("../etc1.ini")));
+    int entries = 0;
+    for (const auto &e : std::filesystem::recursive_directory_iterator(dir.path()))
+        entries += e.path().filename() != "LogOn";
+    EXPECT_EQ(entries, 0);
+}
+
+TEST(RecordFile, UnreadableFilesAreNotTakenForEmptyOnes)
+{
+    const struct
+    {
+        const char *kind;
+        int reason; ///< errno of reading it
+    } cases[] = {
+        {"folder", EISDIR},
+        {"symbolic link to itself", ELOOP},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.kind);
+        test::TempDir dir;
+        const std::string file = RecordFileName(dir.composed(), J("生徒"), 1);
+        const std::string fsPath = dir.file("生徒1.ini");
+        if (c.reason == EISDIR)
+            std::filesystem::create_directory(fsPath);
+        else
+            std::filesystem::create_symlink("生徒1.ini", fsPath);
+        const std::string unreadable
+            = "ファイル " + fsPath + " を読み込めません（" + std::strerror(c.reason) + "）";
+
+        std::vector<std::string> lines{"stale"};
+        int count = -1;
+        std::string password;
+        std::string error;
+        EXPECT_FALSE(ReadUnitRecords(file, "S11A", lines, &error));
+        EXPECT_TRUE(lines.empty());
+        EXPECT_EQ(test::U(error), unreadable);
+        error.clear();
+        EXPECT_FALSE(CountPracticeRecords(file, "S11A", count, &error));
+        EXPECT_EQ(count, 0);
+        EXPECT_EQ(test::U(error), unreadable);
+        error.clear();
+        EXPECT_FALSE(ReadPassword(file, password, &error));
+        EXPECT_EQ(password, "?");
+        EXPECT_EQ(test::U(error), unreadable);
+
+        error.clear();
+        EXPECT_FALSE(AppendPracticeRecord(file, "S11A", "line", &error));
+        EXPECT_EQ(test::U(error).rfind("ファイル " + fsPath + " に", 0), 0u) << test::U(error);
+        EXPECT_FALSE(WritePassword(file, "abcd"));
+        EXPECT_EQ(std::filesystem::is_symlink(fsPath), c.reason == ELOOP);
+    }
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include "support/test_support.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -41,7 +43,9 @@ TEST(Roster, FailuresAreReported)
     std::vector<std::string> names;
     std::string error;
     EXPECT_FALSE(LoadRoster(missingFolder, names, &error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(test::U(error),
+              "ファイル " + dir.file("LogOn/sname.txt") + " に書き込めません（"
+                  + std::strerror(ENOENT) + "）");
     EXPECT_EQ(names, test::JLines({"公開"}));
 
     std::filesystem::create_directory(dir.file("sname.txt"));
@@ -49,6 +53,42 @@ TEST(Roster, FailuresAreReported)
     EXPECT_FALSE(LoadRoster(dir.composed(), names, &error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(names.empty());
+}
+
+TEST(Roster, AnUnreadableRosterIsNeverReplaced)
+{
+    // Both can be replaced by a rename, so only the refusal keeps the roster from being lost
+    // when the empty list of the failed load is saved (the log-on OK saves its list).
+    const struct
+    {
+        const char *kind;
+        const char *target;
+        int reason;
+    } cases[] = {
+        {"symbolic link to a folder", "names", EISDIR},
+        {"symbolic link to itself", "sname.txt", ELOOP},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.kind);
+        test::TempDir dir;
+        std::filesystem::create_directory(dir.file("names"));
+        std::filesystem::create_symlink(c.target, dir.file("sname.txt"));
+        const std::string unreadable = "ファイル " + dir.file("sname.txt") + " を読み込めません（"
+                                       + std::strerror(c.reason) + "）";
+
+        std::vector<std::string> names{J("古い")};
+        std::string error;
+        EXPECT_FALSE(LoadRoster(dir.composed(), names, &error));
+        EXPECT_TRUE(names.empty());
+        EXPECT_EQ(test::U(error), unreadable);
+
+        names.push_back(J("新人"));
+        error.clear();
+        EXPECT_FALSE(SaveRoster(dir.composed(), names, &error));
+        EXPECT_EQ(test::U(error), unreadable);
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.file("sname.txt")));
+        EXPECT_EQ(std::filesystem::read_symlink(dir.file("sname.txt")), c.target);
+    }
 }
 
 } // namespace

@@ -25,6 +25,7 @@ TEST(AppState, FoldersComposeFromTheCurrentDirectoryAndRecordDrive)
     const std::string drive = "/home/u/.local/share/";
     EXPECT_EQ(LogOnFolderFor(drive), "/home/u/.local/share/Zelkon\\LogOn");
     EXPECT_EQ(ToFsPath(LogOnFolderFor(drive)), "/home/u/.local/share/Zelkon/LogOn");
+    EXPECT_EQ(LogOnFolderFor("/mnt/usb"), "/mnt/usb\\Zelkon\\LogOn");
 }
 
 TEST(AppState, PaperWidthSetsTheDerivedHeightAndKeepsOddWidths)

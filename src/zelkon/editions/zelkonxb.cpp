@@ -1,0 +1,7 @@
+// zelkonxb, the history edition of the series.
+#include "shell/run_zelkon.h"
+
+int main(int argc, char **argv)
+{
+    return zelkon::RunZelkon(zelkon::Edition::History, argc, argv);
+}

@@ -1,0 +1,67 @@
+// Every window of another subsystem that the main window reaches, in one place: each entry is
+// set by the code that builds that window (see Zelkon::wireWindows); until then it holds a
+// placeholder that says the function is not available.
+#pragma once
+
+#include "master/unit_locator.h"
+
+#include <functional>
+#include <optional>
+
+namespace zelkon {
+
+class Prompter;
+class SheetWindow;
+
+struct MainSeams
+{
+    // The shell's own windows.
+    std::function<void()> showVersion;            ///< version dialog
+    std::function<bool()> showSchoolName;         ///< school name dialog; true on OK
+    std::function<void()> showTitlePicture;       ///< the title window's picture button
+    std::function<void()> showHelpContents;       ///< contents of the help file
+    std::function<void(int topic)> showHelpTopic; ///< a topic of the help file
+
+    // Unit selection and the open path.
+    /// Start-up: reads the main index into the unit selection window's lesson list; false when
+    /// the main index is missing, which ends the program.
+    std::function<bool()> readLessonList;
+    std::function<bool()> openFromMenu; ///< `openFromMenu`; true when a sheet was opened
+    std::function<bool()> openCopyFile; ///< `openCopyFile`; true when a sheet was opened
+    /// `openMasterUnit`: 1 opened, 2 already open, 4 missing or unreadable.
+    std::function<int(const UnitLocator &locator, bool replace)> openMasterUnit;
+
+    // The worksheet's dialogs.
+    std::function<void(SheetWindow &)> saveAsCopyFile;          ///< save as a copy file
+    std::function<void(SheetWindow &)> showPrintDialog;         ///< print dialog
+    std::function<void()> showPaperDialog;                      ///< paper and options dialog
+    std::function<void(SheetWindow &)> showAnswerFieldSettings; ///< `OpenAnswerFieldSettings`
+    /// Copies the sheet's answer width (kran value 1) into the answer-field panel's width box.
+    std::function<void(SheetWindow &)> takeAnswerWidth;
+    /// The answer-field panel's width value; none while there is no panel.
+    std::function<std::optional<int>()> answerFieldWidth;
+
+    // Authoring.
+    /// Start-up: the index editor reads the main index and chooses its lesson.
+    std::function<void()> readIndexEditor;
+    std::function<void()> editIndex; ///< index editor
+    /// The master file editor on the sheet's unit; true when it closed with OK.
+    std::function<bool(SheetWindow &)> editMasterUnit;
+    /// Writes the sheet's layout back into its unit of the master file; true when written.
+    std::function<bool(SheetWindow &)> overwriteSave;
+
+    // Copy files and the unit holder.
+    /// Adds the questions of another unit to the sheet (unit holder, Add mode).
+    std::function<void(SheetWindow &)> addUnit;
+
+    // Practice and learners.
+    std::function<void(SheetWindow &)> practise; ///< practice window, modal
+    std::function<void()> logOn;                 ///< learner log-on dialog
+};
+
+/// Seams whose every entry is a placeholder: the start-up reads succeed silently (there is no
+/// window to fill yet), every command shows "「name」はまだ使えません" with its own name, and
+/// `answerFieldWidth` gives none.
+MainSeams PlaceholderSeams(Prompter &prompter);
+
+} // namespace zelkon

@@ -1,0 +1,14 @@
+// The whole run of a zelkon edition, shared by the three edition programs.
+#pragma once
+
+#include "settings/edition_constants.h"
+
+namespace zelkon {
+
+/// Runs the program for `edition` in the current directory, the program folder. Options:
+/// "--exit-after-startup" ends once start-up is done; "--screenshot FILE" saves a picture of
+/// the main window after start-up (as PNG) and ends. Returns 0, or 1 when start-up ended the
+/// program (no main index), 2 when the picture could not be saved.
+int RunZelkon(Edition edition, int argc, char **argv);
+
+} // namespace zelkon

@@ -1,0 +1,58 @@
+// Creating zelkon's windows and wiring the main window to them.
+#include "shell/zelkon.h"
+
+#include "shell/help_viewer.h"
+#include "shell/juku.h"
+#include "shell/main.h"
+#include "shell/program.h"
+#include "shell/title.h"
+#include "shell/version.h"
+
+#include <QMdiArea>
+
+namespace zelkon {
+
+Zelkon::Zelkon(Program &program, FileSystemView &files)
+    : m_seams(PlaceholderSeams(program.prompter))
+    , m_startup(program, files, m_seams)
+{
+    m_help = std::make_unique<HelpViewer>(program);
+    m_help->setFileName(program.edition.helpFileName);
+
+    // The windows in the order the program has always made them; those of the other
+    // subsystems take their places between these: the unit selection window after the main
+    // window; the symbol pictures, answer-field panel, editors, text input, copy file browser,
+    // print mode and paper dialogs, picture viewer, print dialog, copy file editor and unit
+    // holder after the version dialog; the all-units, record, practice, log-on, all-correct and
+    // password windows after the title window.
+    m_main = std::make_unique<TfrmMain>(program, m_seams);
+    m_startup.createMainWindow(*m_main);
+    m_version = new TfrmVersion(program.edition, m_main.get());
+    m_title = new TfrmTitle(program);
+    m_main->mdiArea()->addSubWindow(m_title);
+    m_title->hide();
+    m_juku = new TfrmJuku(program, m_main.get());
+    wireWindows();
+}
+
+Zelkon::~Zelkon() = default;
+
+void Zelkon::wireWindows()
+{
+    m_seams.showVersion = [this] { m_version->execute(); };
+    m_seams.showSchoolName = [this] { return m_juku->execute(); };
+    m_seams.showTitlePicture = [this] { m_title->showPictureButton(); };
+    m_seams.showHelpContents = [this] { m_help->showContents(); };
+    m_seams.showHelpTopic = [this](int topic) { m_help->showTopic(topic); };
+}
+
+bool Zelkon::start()
+{
+    m_main->show();
+    if (m_startup.firstShow({*m_main, *m_title, *m_help}))
+        return true;
+    m_main->close();
+    return false;
+}
+
+} // namespace zelkon

@@ -1,0 +1,53 @@
+// The windows zelkon creates at process start, in their order and wired to one another, and
+// the start of the program on them.
+#pragma once
+
+#include "shell/main_seams.h"
+#include "shell/startup.h"
+
+#include <memory>
+
+namespace zelkon {
+
+class FileSystemView;
+class HelpViewer;
+struct Program;
+class TfrmJuku;
+class TfrmMain;
+class TfrmTitle;
+class TfrmVersion;
+
+class Zelkon
+{
+public:
+    /// Creates every window, hidden except the main window, which is made but not yet shown.
+    /// `program` and `files` must outlive the object.
+    Zelkon(Program &program, FileSystemView &files);
+    ~Zelkon();
+
+    /// Where the main window reaches the other windows; a test may replace entries before
+    /// start().
+    MainSeams &seams() { return m_seams; }
+    TfrmMain &mainWindow() { return *m_main; }
+    TfrmTitle &titleWindow() { return *m_title; }
+    TfrmVersion &versionDialog() { return *m_version; }
+    TfrmJuku &jukuDialog() { return *m_juku; }
+    HelpViewer &helpViewer() { return *m_help; }
+
+    /// Shows the main window and runs its first show. False when start-up ended the program;
+    /// the main window is closed then.
+    bool start();
+
+private:
+    void wireWindows();
+
+    MainSeams m_seams;
+    Startup m_startup;
+    std::unique_ptr<HelpViewer> m_help;
+    std::unique_ptr<TfrmMain> m_main;
+    TfrmVersion *m_version = nullptr;
+    TfrmTitle *m_title = nullptr;
+    TfrmJuku *m_juku = nullptr;
+};
+
+} // namespace zelkon
