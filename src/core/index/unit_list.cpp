@@ -1,0 +1,201 @@
+// Unit list lines, similar-problem discovery, lesson counts and the OK choice.
+#include "index/unit_list.h"
+
+#include "common/cp932.h"
+#include "common/line_file.h"
+#include "common/path.h"
+#include "master/unit_locator.h"
+#include "records/profile_key_counts.h"
+#include "records/record_file.h"
+
+namespace zelkon {
+
+namespace {
+
+std::string UnreadableMessage(std::string_view path)
+{
+    return Utf8ToCp932("ファイル ") + std::string(path) + Utf8ToCp932(" を読み込めません");
+}
+
+// The lines of a master file that exists; false with a message when it cannot be read.
+bool ReadMasterLines(const std::string &path, std::vector<std::string> &lines, Messages &messages)
+{
+    if (ReadLines(ToFsPath(path), lines))
+        return true;
+    messages.push_back({UnreadableMessage(path), 0});
+    return false;
+}
+
+} // namespace
+
+std::string UnitPrefix(bool hasSimilar, int practiceCount)
+{
+    std::string prefix = hasSimilar ? Utf8ToCp932("◎") : Utf8ToCp932("　");
+    prefix += '[';
+    prefix += practiceCount > 0 ? std::to_string(practiceCount) : std::string(" ");
+    prefix += ']';
+    return prefix;
+}
+
+std::string UnitListLine(std::string_view prefix, std::string_view caption)
+{
+    std::string line(prefix);
+    line += caption;
+    if (caption.size() < kUnitCaptionWidth)
+        line.append(kUnitCaptionWidth - caption.size(), ' ');
+    return line;
+}
+
+std::vector<std::string> SimilarProblemItems(const std::vector<std::string> &masterLines, int unit)
+{
+    std::vector<std::string> items;
+    std::size_t from = 0;
+    for (int k = 1; k <= kSimilarProblemLimit; ++k) {
+        const std::string header = UnitHeaderLine(unit, k);
+        std::size_t i = from;
+        while (i < masterLines.size() && masterLines[i] != header)
+            ++i;
+        if (i == masterLines.size())
+            break;
+        items.push_back(Utf8ToCp932("類題　") + std::to_string(unit) + "R" + std::to_string(k));
+        from = i + 1;
+    }
+    return items;
+}
+
+std::vector<std::string> SimilarProblemItemsOfFile(std::string_view masterPath, int unit)
+{
+    std::vector<std::string> lines;
+    if (!FileExists(masterPath) || !ReadLines(ToFsPath(masterPath), lines))
+        return {};
+    return SimilarProblemItems(lines, unit);
+}
+
+bool HasSimilarProblem(const std::vector<std::string> &masterLines, int unit)
+{
+    const std::string header = UnitHeaderLine(unit, 1);
+    for (const std::string &line : masterLines) {
+        if (line == header)
+            return true;
+    }
+    return false;
+}
+
+bool UnitDisplayTable::InTable(int section, int unit)
+{
+    return section >= 1 && section <= kCourseIndexLimit && unit >= 1 && unit <= kCourseIndexLimit;
+}
+
+std::size_t UnitDisplayTable::Slot(int section, int unit)
+{
+    return static_cast<std::size_t>((section - 1) * kCourseIndexLimit + unit - 1);
+}
+
+const std::string &UnitDisplayTable::prefix(int section, int unit) const
+{
+    static const std::string none;
+    if (!InTable(section, unit))
+        return none;
+    return m_entries[Slot(section, unit)].prefix;
+}
+
+bool UnitDisplayTable::hasSimilar(int section, int unit) const
+{
+    return InTable(section, unit) && m_entries[Slot(section, unit)].hasSimilar;
+}
+
+void UnitDisplayTable::setPrefix(int section, int unit, std::string prefix)
+{
+    if (InTable(section, unit))
+        m_entries[Slot(section, unit)].prefix = std::move(prefix);
+}
+
+void UnitDisplayTable::setHasSimilar(int section, int unit, bool hasSimilar)
+{
+    if (InTable(section, unit))
+        m_entries[Slot(section, unit)].hasSimilar = hasSimilar;
+}
+
+std::string LearnerRecordFile(const AppState &state, int lesson)
+{
+    return RecordFileName(RecordsFolder(state.onCdRom, state.logOnFolder, state.programFolder),
+                          state.learnerName,
+                          lesson);
+}
+
+void RefreshUnitCounts(AppState &state,
+                       const CourseIndex &index,
+                       int lesson,
+                       UnitDisplayTable &table,
+                       Messages &messages)
+{
+    if (lesson < 1)
+        return;
+    const bool recomputeMarks = state.similarMarksStale;
+    state.similarMarksStale = false;
+
+    const std::string recordFile = LearnerRecordFile(state, lesson);
+    ProfileKeyCounts counts;
+    if (!counts.load(recordFile))
+        messages.push_back({UnreadableMessage(recordFile), 0});
+
+    const int sections = static_cast<int>(index.sectionCaptions.size());
+    for (int s = 1; s <= sections; ++s) {
+        const std::string masterPath = MasterFilePath(state.programFolder, index, lesson, s);
+        // A section without its master file has no similar problems to mark, but its counts
+        // and those of the later sections must still be the current learner's.
+        const bool masterExists = FileExists(masterPath);
+        std::vector<std::string> lines;
+        const bool haveLines
+            = masterExists && recomputeMarks && ReadMasterLines(masterPath, lines, messages);
+        for (int u = 1; u <= UnitCount(index, s); ++u) {
+            if (!masterExists)
+                table.setHasSimilar(s, u, false);
+            else if (recomputeMarks)
+                table.setHasSimilar(s, u, haveLines && HasSimilarProblem(lines, u));
+            const int count = CountPracticeRecords(counts, UnitKey(s, u, UnitCaption(index, s, u)));
+            table.setPrefix(s, u, UnitPrefix(table.hasSimilar(s, u), count));
+        }
+    }
+}
+
+std::string MenuCaption(MenuMode mode)
+{
+    return Utf8ToCp932(mode == MenuMode::Open ? "マスターファイルを開く" : "追加ファイルを開く");
+}
+
+UnitPanelLook UnitPanelFor(bool similarSelected)
+{
+    if (similarSelected)
+        return {Utf8ToCp932("類題が選択されています"), {255, 0, 0}};
+    return {Utf8ToCp932("項目を選んでください"), {0, 255, 255}};
+}
+
+std::string MenuNotChosenMessage()
+{
+    return Utf8ToCp932("メニューを選択してください");
+}
+
+bool AcceptMenuChoice(const CourseIndex &index,
+                      int loadedLesson,
+                      const MenuRows &rows,
+                      AppState &state)
+{
+    if (rows.lesson < 0 || rows.section < 0 || rows.unit < 0 || loadedLesson < 1)
+        return false;
+    const int section = rows.section + 1;
+    const int unit = rows.unit + 1;
+    if (loadedLesson > static_cast<int>(index.lessonCaptions.size())
+        || unit > UnitCount(index, section))
+        return false;
+
+    state.lessonName = LessonCaption(index, loadedLesson);
+    state.sectionName = SectionCaption(index, section);
+    state.unitName = UnitCaption(index, section, unit);
+    const int variant
+        = rows.similarSelected && rows.similarCurrent >= 0 ? rows.similarCurrent + 1 : 0;
+    state.currentLocator = UnitLocator{loadedLesson, section, unit, variant};
+    return true;
+}
+
+} // namespace zelkon
