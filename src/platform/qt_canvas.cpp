@@ -243,8 +243,10 @@ void QtCanvas::textOut(Point at, std::string_view cp932)
     if (!m_painter.isActive() || text.isEmpty())
         return;
     useTextState();
+    // The background covers the em box only: IPA fonts are 1.1 em tall where MS Mincho is 1.0,
+    // and the full height would wipe the rule under the print stamp.
     if (!m_textTransparent)
-        m_painter.fillRect(at.x, at.y, width, m_metrics->height(), Qt::white);
+        m_painter.fillRect(at.x, at.y, width, m_font.pixelSize(), Qt::white);
     m_painter.drawText(QPoint(at.x, at.y + m_metrics->ascent()), text);
 }
 

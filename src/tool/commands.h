@@ -1,6 +1,8 @@
 // The commands of zelkon-tool; each returns the process exit code.
 #pragma once
 
+#include "sheet/paper.h"
+
 #include <QString>
 
 #include <optional>
@@ -16,5 +18,25 @@ int DumpUnit(const QString &file, const QString &header, bool copyMode);
 
 /// check FOLDER: one line per problem of the courseware, "path:line: message"; 1 when any.
 int Check(const QString &folder);
+
+/// What export is asked to draw and where.
+struct ExportRequest
+{
+    QString folder;
+    int lesson = 1;
+    int section = 1;
+    int unit = 1;
+    int variant = 0;
+    bool all = false; ///< every unit of the lesson, one PDF page each
+    bool answers = false;
+    std::optional<Paper> paper;
+    QString out; ///< ".pdf" or ".png" (checked by the caller)
+};
+
+/// export: draws the unit (or with `all` every unit of the lesson) as a printed page into a
+/// PDF or as the page picture into a PNG; the core's messages go to standard error. 1 when a
+/// unit cannot be opened or drawn or the file cannot be written; with `all` the pages of the
+/// other units are still written.
+int Export(const ExportRequest &request);
 
 } // namespace zelkon::tool
