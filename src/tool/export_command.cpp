@@ -70,10 +70,10 @@ QString WriteFailure(const QString &path, const QString &reason)
     return QStringLiteral("ファイル %1 に書き込めません（%2）").arg(path, reason);
 }
 
-StampTime Now()
+LocalTime Now()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    return StampTime{now.date().year(),
+    return LocalTime{now.date().year(),
                      now.date().month(),
                      now.date().day(),
                      now.time().hour(),

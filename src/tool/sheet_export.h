@@ -37,7 +37,7 @@ struct ExportOptions
 {
     bool answersShown = false;  ///< answers in blue; hidden answers leave their blanks
     std::optional<Paper> paper; ///< replaces the paper of the unit's value block
-    StampTime now;              ///< the date and time of the print stamp
+    LocalTime now;              ///< the date and time of the print stamp
 };
 
 /// A courseware folder with its main index and one lesson's sub-index read.

@@ -5,6 +5,16 @@
 
 namespace zelkon {
 
+/// A local date and time to the minute, as the caller's clock gives it (the core has no clock).
+struct LocalTime
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+};
+
 /// The decimal number with a leading "0" below 10 ("03", "10", "125").
 std::string TwoDigits(int n);
 

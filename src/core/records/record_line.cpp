@@ -8,7 +8,7 @@
 
 namespace zelkon {
 
-std::string RecordLine(const DrillResult &result, const RecordTime &when)
+std::string RecordLine(const DrillResult &result, const LocalTime &when)
 {
     std::string line;
     if (result.similarProblem > 0)

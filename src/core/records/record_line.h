@@ -1,19 +1,11 @@
 // The record line one scored drill leaves in the learner's record file.
 #pragma once
 
+#include "common/format.h"
+
 #include <string>
 
 namespace zelkon {
-
-/// Local date and time of a drill, as the caller's clock gives it.
-struct RecordTime
-{
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-};
 
 /// What the scoring hands over for the record line.
 struct DrillResult
@@ -29,6 +21,6 @@ struct DrillResult
 /// "類題k)" (only when similarProblem > 0) + "2005年03月07日 14:05 OOxO  3/ 4  75点 01:23":
 /// counts as "%2d/%2d %3d点" (wider numbers widen the piece), time taken as minutes and seconds
 /// with at least two digits each ("125:05").
-std::string RecordLine(const DrillResult &result, const RecordTime &when);
+std::string RecordLine(const DrillResult &result, const LocalTime &when);
 
 } // namespace zelkon

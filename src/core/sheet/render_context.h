@@ -2,6 +2,8 @@
 // clock and the practice window's box size, and the one rounding rule of the page geometry.
 #pragma once
 
+#include "common/format.h"
+
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -31,16 +33,6 @@ inline int DefaultInputBoxHeight(int points)
     return RoundHalfEven(points * 96.0 / 72.0) + 8;
 }
 
-/// Local date and time printed in the print stamp, as the caller's clock gives it.
-struct StampTime
-{
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    int hour = 0;
-    int minute = 0;
-};
-
 /// Everything a render reads from other windows at the moment it runs. Texts are CP932.
 struct RenderContext
 {
@@ -58,7 +50,7 @@ struct RenderContext
     std::string schoolName;
     std::string learnerName;
     int practiceScore = 0; ///< printed when the sheet's scoreShown is set
-    StampTime now;
+    LocalTime now;
 
     /// Size of the page picture Image1 (the paper table's size for the sheet's paper width).
     int pictureWidth = 630;

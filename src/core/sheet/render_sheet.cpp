@@ -167,7 +167,7 @@ private:
             std::string stamp;
             if (m_context.numberSheets)
                 stamp = texts.numberMark + std::to_string(m_context.sheetNumber);
-            const StampTime &now = m_context.now;
+            const LocalTime &now = m_context.now;
             stamp += "  " + DottedDate(now.year, now.month, now.day) + "-"
                      + TimeOfDay(now.hour, now.minute) + std::string(kFullWidthSpace);
             const std::string &tag = m_sheet.printTag;

@@ -10,11 +10,11 @@ namespace {
 
 TEST(RecordLine, JoinsDateTimeMarksCountsAndTimeTaken)
 {
-    const RecordTime march7{2005, 3, 7, 14, 5};
+    const LocalTime march7{2005, 3, 7, 14, 5};
     const struct
     {
         DrillResult result;
-        RecordTime when;
+        LocalTime when;
         const char *expected;
     } cases[] = {
         {{0, "OOxO", 3, 4, 75, 83}, march7, "2005年03月07日 14:05 OOxO  3/ 4  75点 01:23"},
