@@ -59,7 +59,7 @@ public:
     /// Shows `learnerName` in the learner field.
     void showLearnerName();
     /// Shows the controls and menus of student mode when `locked`, of teacher mode otherwise,
-    /// without writing "KeyLock".
+    /// on the frame and on every open sheet, without writing "KeyLock".
     void applyLock(bool locked);
 
     // State other windows read and set.
@@ -86,6 +86,8 @@ public:
     void setSubLineSpacing(int spacing);
     /// Sets the answer display state and the answer button's picture.
     void setAnswerDisplay(bool shown);
+    /// "解答表示" can be pressed.
+    bool answerButtonEnabled() const;
     bool reducedView() const { return m_reducedView; }
     /// "拡大" while the view is reduced, "縮小" otherwise.
     QString reducedViewCaption() const;

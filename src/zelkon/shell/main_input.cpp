@@ -134,6 +134,9 @@ void TfrmMain::applyLock(bool locked)
     for (QMenu *menu : {mnuFile, mnuEdit, mnuWindow})
         menu->menuAction()->setVisible(!locked);
     mnuDoYouKnow->setVisible(!locked);
+    // The sheets' own menus reach the same teacher functions.
+    for (const auto &entry : m_sheets)
+        entry.second->applyLock(locked);
 }
 
 } // namespace zelkon

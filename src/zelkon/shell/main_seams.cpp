@@ -44,11 +44,21 @@ MainSeams PlaceholderSeams(Prompter &prompter)
         say();
         return 4;
     };
+    seams.editNewUnit = [say = Unavailable(prompter, "単元の新規作成")] {
+        say();
+        return false;
+    };
+    seams.browseCopyFile = [say = Unavailable(prompter, "コピーファイルを開く")] {
+        say();
+        return std::optional<std::string>();
+    };
 
     seams.saveAsCopyFile
         = [say = Unavailable(prompter, "名前を付けて保存")](SheetWindow &) { say(); };
     seams.showPrintDialog = [say = Unavailable(prompter, "印刷")](SheetWindow &) { say(); };
     seams.showPaperDialog = Unavailable(prompter, "用紙サイズとオプションの設定");
+    seams.showPrintModeDialog = Unavailable(prompter, "印字モードの設定");
+    seams.takeSheetValues = [](SheetWindow &) {};
     seams.showAnswerFieldSettings
         = [say = Unavailable(prompter, "解答欄の設定")](SheetWindow &) { say(); };
     seams.takeAnswerWidth = [](SheetWindow &) {};

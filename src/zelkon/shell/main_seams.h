@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace zelkon {
 
@@ -30,6 +31,10 @@ struct MainSeams
     std::function<bool()> openCopyFile; ///< `openCopyFile`; true when a sheet was opened
     /// `openMasterUnit`: 1 opened, 2 already open, 4 missing or unreadable.
     std::function<int(const UnitLocator &locator, bool replace)> openMasterUnit;
+    /// The master file editor in its new-unit mode on `currentLocator`; true on OK.
+    std::function<bool()> editNewUnit;
+    /// The copy file browser: the composed path chosen at OK, none when cancelled.
+    std::function<std::optional<std::string>()> browseCopyFile;
 
     // The worksheet's dialogs.
     std::function<void(SheetWindow &)> saveAsCopyFile;          ///< save as a copy file
@@ -40,6 +45,11 @@ struct MainSeams
     std::function<void(SheetWindow &)> takeAnswerWidth;
     /// The answer-field panel's width value; none while there is no panel.
     std::function<std::optional<int>()> answerFieldWidth;
+    /// The print mode dialog.
+    std::function<void()> showPrintModeDialog;
+    /// A sheet being activated gives its values to the answer-field panel (margins and kran
+    /// values), the print dialog (start number) and the paper dialog (option boxes).
+    std::function<void(SheetWindow &)> takeSheetValues;
 
     // Authoring.
     /// Start-up: the index editor reads the main index and chooses its lesson.
@@ -60,8 +70,8 @@ struct MainSeams
 };
 
 /// Seams whose every entry is a placeholder: the start-up reads succeed silently (there is no
-/// window to fill yet), every command shows "「name」はまだ使えません" with its own name, and
-/// `answerFieldWidth` gives none.
+/// window to fill yet), every command shows "「name」はまだ使えません" with its own name,
+/// `answerFieldWidth` gives none and a sheet's values have no panel to go to.
 MainSeams PlaceholderSeams(Prompter &prompter);
 
 } // namespace zelkon

@@ -98,6 +98,11 @@ void TfrmMain::setAnswerDisplay(bool shown)
     showAnswerGlyph();
 }
 
+bool TfrmMain::answerButtonEnabled() const
+{
+    return btnKaitou->isEnabled();
+}
+
 QString TfrmMain::reducedViewCaption() const
 {
     return btnReduce->text();

@@ -1,6 +1,7 @@
 // RunZelkon: the application object, the settings and prompts, the windows and the event loop.
 #include "shell/run_zelkon.h"
 
+#include "index/menu.h"
 #include "platform/fonts.h"
 #include "platform/message_box_prompter.h"
 #include "platform/qstring_cp932.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTimer>
 
 namespace zelkon {
@@ -26,6 +29,40 @@ void SettleWindows()
     QEventLoop loop;
     QTimer::singleShot(500, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// Opens a unit as a teacher would: "開  く ", the lesson, section and unit rows (and the
+// similar problem) chosen in the unit selection window, OK. `choice` is "L,S,U" or "L,S,U,V",
+// counted from 1. False when the choice is malformed or no sheet was opened.
+bool OpenUnitAsChosen(Zelkon &zelkon, const QString &choice)
+{
+    const QStringList parts = choice.split(',');
+    if (parts.size() < 3 || parts.size() > 4)
+        return false;
+    int rows[4] = {0, 0, 0, 0};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        bool ok = false;
+        rows[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || rows[i] < 1)
+            return false;
+    }
+    TfrmMenu &menu = zelkon.menuWindow();
+    QTimer::singleShot(0, &menu, [&menu, rows] {
+        const char *lists[] = {"lstLesson", "lstSection", "lstUnit", "lstRuidai"};
+        for (int i = 0; i < 4 && rows[i] > 0; ++i) {
+            auto *list = menu.findChild<QListWidget *>(lists[i]);
+            // A row the list does not have is no choice: leave as Cancel would.
+            if (rows[i] > list->count()) {
+                menu.reject();
+                return;
+            }
+            list->setCurrentRow(rows[i] - 1);
+        }
+        menu.findChild<QPushButton *>("btnOk")->click();
+    });
+    const std::size_t before = zelkon.mainWindow().openSheetList().size();
+    zelkon.mainWindow().btnOpenClick();
+    return zelkon.mainWindow().openSheetList().size() > before;
 }
 
 } // namespace
@@ -42,9 +79,18 @@ int RunZelkon(Edition edition, int argc, char **argv)
     const QCommandLineOption exitAfterStartup("exit-after-startup",
                                               "End as soon as start-up is done.");
     const QCommandLineOption screenshot(
-        "screenshot", "Save a picture of the main window after start-up.", "file");
+        "screenshot",
+        "Save a picture of the main window after start-up and any --open-unit.",
+        "file");
+    const QCommandLineOption openUnit(
+        "open-unit",
+        "After start-up, open a unit through the unit selection window, for demonstrations and "
+        "screenshots: lesson, section and unit counted from 1, and optionally the similar "
+        "problem (for example 1,1,1 or 1,1,1,2).",
+        "L,S,U[,V]");
     parser.addOption(exitAfterStartup);
     parser.addOption(screenshot);
+    parser.addOption(openUnit);
     parser.process(application);
 
     QtSettingsStore store;
@@ -55,6 +101,8 @@ int RunZelkon(Edition edition, int argc, char **argv)
     prompter.setParent(&zelkon.mainWindow());
     if (!zelkon.start())
         return 1;
+    if (parser.isSet(openUnit) && !OpenUnitAsChosen(zelkon, parser.value(openUnit)))
+        return 3;
     if (parser.isSet(screenshot)) {
         SettleWindows();
         return zelkon.mainWindow().grab().save(parser.value(screenshot), "PNG") ? 0 : 2;

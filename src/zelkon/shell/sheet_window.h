@@ -54,6 +54,9 @@ public:
     virtual std::pair<QPoint, QPoint> selectionCorners() const = 0;
     /// Removes the marked rectangle from the page.
     virtual void removeSelectionMark() = 0;
+    /// Hides the sheet's own teacher functions in student mode (`locked`) and shows them
+    /// otherwise; a sheet without any has nothing to do.
+    virtual void applyLock(bool locked) { static_cast<void>(locked); }
 };
 
 } // namespace zelkon

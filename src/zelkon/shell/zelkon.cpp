@@ -1,6 +1,9 @@
 // Creating zelkon's windows and wiring the main window to them.
 #include "shell/zelkon.h"
 
+#include "index/menu.h"
+#include "master/open_path.h"
+#include "sheet/sheet_host.h"
 #include "shell/help_viewer.h"
 #include "shell/juku.h"
 #include "shell/main.h"
@@ -20,13 +23,15 @@ Zelkon::Zelkon(Program &program, FileSystemView &files)
     m_help->setFileName(program.edition.helpFileName);
 
     // The windows in the order the program has always made them; those of the other
-    // subsystems take their places between these: the unit selection window after the main
-    // window; the symbol pictures, answer-field panel, editors, text input, copy file browser,
-    // print mode and paper dialogs, picture viewer, print dialog, copy file editor and unit
-    // holder after the version dialog; the all-units, record, practice, log-on, all-correct and
-    // password windows after the title window.
+    // subsystems take their places between these: the symbol pictures, answer-field panel, editors,
+    // text input, copy file browser, print mode and paper dialogs, picture viewer, print dialog,
+    // copy file editor and unit holder after the version dialog; the all-units, record, practice,
+    // log-on, all-correct and password windows after the title window.
     m_main = std::make_unique<TfrmMain>(program, m_seams);
     m_startup.createMainWindow(*m_main);
+    m_menu = new TfrmMenu(program, m_main.get());
+    m_sheetHost = std::make_unique<SheetHost>(program, *m_main, m_seams);
+    m_openPath = std::make_unique<OpenPath>(program, *m_menu, *m_sheetHost);
     m_version = new TfrmVersion(program.edition, m_main.get());
     m_title = new TfrmTitle(program);
     m_main->mdiArea()->addSubWindow(m_title);
@@ -44,6 +49,19 @@ void Zelkon::wireWindows()
     m_seams.showTitlePicture = [this] { m_title->showPictureButton(); };
     m_seams.showHelpContents = [this] { m_help->showContents(); };
     m_seams.showHelpTopic = [this](int topic) { m_help->showTopic(topic); };
+
+    m_seams.readLessonList = [this] { return m_menu->readMainIndex() != MainIndexRead::missing; };
+    m_seams.openFromMenu = [this] { return m_openPath->openFromMenu(); };
+    m_seams.openCopyFile = [this] { return m_openPath->openCopyFile(); };
+    m_seams.openMasterUnit = [this](const UnitLocator &locator, bool replace) {
+        return static_cast<int>(m_openPath->openMasterUnit(locator, replace));
+    };
+    // The editor and the copy file browser are reached through their seams, so whoever builds
+    // them sets the seam and the open path follows.
+    m_openPath->setHooks({[this] { return m_seams.editNewUnit(); },
+                          [this] { m_main->choosePaper(Paper::A4); },
+                          [this] { return m_seams.browseCopyFile(); }});
+    m_menu->setHooks({[this] { m_seams.logOn(); }, {}, {}});
 }
 
 bool Zelkon::start()

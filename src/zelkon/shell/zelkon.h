@@ -11,9 +11,12 @@ namespace zelkon {
 
 class FileSystemView;
 class HelpViewer;
+class OpenPath;
 struct Program;
+class SheetHost;
 class TfrmJuku;
 class TfrmMain;
+class TfrmMenu;
 class TfrmTitle;
 class TfrmVersion;
 
@@ -29,6 +32,7 @@ public:
     /// start().
     MainSeams &seams() { return m_seams; }
     TfrmMain &mainWindow() { return *m_main; }
+    TfrmMenu &menuWindow() { return *m_menu; }
     TfrmTitle &titleWindow() { return *m_title; }
     TfrmVersion &versionDialog() { return *m_version; }
     TfrmJuku &jukuDialog() { return *m_juku; }
@@ -45,6 +49,9 @@ private:
     Startup m_startup;
     std::unique_ptr<HelpViewer> m_help;
     std::unique_ptr<TfrmMain> m_main;
+    TfrmMenu *m_menu = nullptr;
+    std::unique_ptr<SheetHost> m_sheetHost;
+    std::unique_ptr<OpenPath> m_openPath;
     TfrmVersion *m_version = nullptr;
     TfrmTitle *m_title = nullptr;
     TfrmJuku *m_juku = nullptr;
