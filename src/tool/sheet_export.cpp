@@ -86,7 +86,7 @@ void PrepareRenderContext(SheetPage &page, const ExportOptions &options)
     context.dateLineBox = (sheet.optionFlags & kDateLineOption) != 0;
     context.printStampBox = (sheet.optionFlags & kPrintStampOption) != 0;
     context.now = options.now;
-    const PaperSpec &picture = PaperEntryOf(page.paper).spec;
+    const PaperSpec &picture = PaperEntryOf(page.paper).pageSize;
     context.pictureWidth = picture.width;
     context.pictureHeight = picture.height;
     // Kran lines that are no number were given their defaults when the block was taken.
@@ -210,7 +210,7 @@ bool OpenSheetPage(const CourseLesson &course,
 
     page.paper = options.paper.value_or(PaperChoiceForWidth(sheet.paper.width));
     if (options.paper)
-        sheet.paper = PaperEntryOf(*options.paper).spec;
+        sheet.paper = PaperEntryOf(*options.paper).pageSize;
 
     // The program reads a graph name without a graph folder from its current folder, which is
     // the program folder.

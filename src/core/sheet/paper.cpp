@@ -14,7 +14,7 @@ const PaperEntry &PaperEntryOf(Paper paper)
 const PaperEntry *FindPaperByWidth(std::int32_t width)
 {
     for (const PaperEntry &entry : kPaperTable) {
-        if (entry.spec.width == width)
+        if (entry.pageSize.width == width)
             return &entry;
     }
     return nullptr;

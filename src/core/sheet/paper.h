@@ -24,7 +24,7 @@ struct PaperEntry
 {
     Paper paper;
     std::string_view name;
-    PaperSpec spec;
+    PaperSpec pageSize;
     std::int32_t classFlagLeft;
     std::int32_t classFlagTop; ///< counted from the top of the page picture
 };

@@ -313,7 +313,7 @@ void TfrmPrintM::setPaper(const PaperSpec &paper)
     m_main.selectPaperButton(paper.width);
     m_sheet.graphs.classFlagLeft = entry->classFlagLeft;
     m_sheet.graphs.classFlagTop = entry->classFlagTop;
-    Image1->setFixedSize(entry->spec.width, entry->spec.height);
+    Image1->setFixedSize(entry->pageSize.width, entry->pageSize.height);
     showView(Image2->isVisible());
 }
 

@@ -117,12 +117,12 @@ void TfrmMain::selectPaperButton(std::int32_t width)
 PaperSpec TfrmMain::currentPaperEntry() const
 {
     if (rdbB5->isChecked())
-        return PaperEntryOf(Paper::B5).spec;
+        return PaperEntryOf(Paper::B5).pageSize;
     if (rdbA4->isChecked())
-        return PaperEntryOf(Paper::A4).spec;
+        return PaperEntryOf(Paper::A4).pageSize;
     if (rdbB4->isChecked())
-        return PaperEntryOf(Paper::B4).spec;
-    return PaperEntryOf(Paper::A3).spec;
+        return PaperEntryOf(Paper::B4).pageSize;
+    return PaperEntryOf(Paper::A3).pageSize;
 }
 
 void TfrmMain::setCopyButtonsEnabled(bool enabled)
@@ -141,7 +141,7 @@ void TfrmMain::paperButtonClick(Paper paper)
     SheetWindow *sheet = activeSheet();
     if (!sheet)
         return;
-    sheet->setPaper(PaperEntryOf(paper).spec);
+    sheet->setPaper(PaperEntryOf(paper).pageSize);
     if (m_reducedView)
         toggleReducedView();
     else

@@ -13,7 +13,7 @@ TEST(Paper, TableAndDerivedHeights)
     struct Case
     {
         Paper paper;
-        PaperSpec spec;
+        PaperSpec pageSize;
         std::int32_t flagLeft, flagTop;
         std::int32_t derivedHeight; // round(width × √2): differs from the table for B5 and B4
     };
@@ -27,12 +27,12 @@ TEST(Paper, TableAndDerivedHeights)
         const PaperEntry &entry = PaperEntryOf(c.paper);
         SCOPED_TRACE(entry.name);
         EXPECT_EQ(entry.paper, c.paper);
-        EXPECT_EQ(entry.spec, c.spec);
+        EXPECT_EQ(entry.pageSize, c.pageSize);
         EXPECT_EQ(entry.classFlagLeft, c.flagLeft);
         EXPECT_EQ(entry.classFlagTop, c.flagTop);
-        EXPECT_EQ(FindPaperByWidth(c.spec.width), &entry);
-        EXPECT_EQ(PaperChoiceForWidth(c.spec.width), c.paper);
-        EXPECT_EQ(PageHeightForWidth(c.spec.width), c.derivedHeight);
+        EXPECT_EQ(FindPaperByWidth(c.pageSize.width), &entry);
+        EXPECT_EQ(PaperChoiceForWidth(c.pageSize.width), c.paper);
+        EXPECT_EQ(PageHeightForWidth(c.pageSize.width), c.derivedHeight);
     }
 }
 
