@@ -1,15 +1,14 @@
 // export --all of a 40-unit lesson into a PDF against drawing the same pages as page pictures.
-#include "ratio_main.h"
+#include "bench_files.h"
+#include "gui_bench.h"
 
 #include "common/cp932.h"
 #include "common/line_file.h"
 #include "common/path.h"
 #include "master/unit_locator.h"
-#include "platform/fonts.h"
 #include "platform/qt_picture.h"
 #include "sheet_export.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -30,8 +29,7 @@ constexpr int kQuestionLines = 20;
 
 void Write(const std::string &path, const std::vector<std::string> &lines)
 {
-    if (!WriteFileAtomic(path, JoinLines(lines)))
-        throw std::runtime_error("cannot write " + path);
+    bench::WriteBenchFile(path, JoinLines(lines));
 }
 
 // A lesson of 4 sections of 10 units, each a page of 20 question lines with 30 answers, every
@@ -40,10 +38,8 @@ class GeneratedLesson
 {
 public:
     GeneratedLesson()
+        : folder(m_folder.path())
     {
-        folder = (std::filesystem::temp_directory_path() / "zelkon-bench-XXXXXX").string();
-        if (!::mkdtemp(folder.data()))
-            throw std::runtime_error("mkdtemp failed");
         std::filesystem::create_directories(folder + "/geo/Graph");
         Write(folder + "/Main.ind",
               {Utf8ToCp932("ベンチマーク教材"), "", Utf8ToCp932("地理,geo\\\\ge"), ">>"});
@@ -70,9 +66,12 @@ public:
         }
         Write(folder + "/geo/ge.ind", index);
     }
-    ~GeneratedLesson() { std::filesystem::remove_all(folder); }
 
-    std::string folder;
+private:
+    bench::TempFolder m_folder;
+
+public:
+    const std::string folder;
 
 private:
     static void appendUnit(std::vector<std::string> &lines, int unit)
@@ -87,19 +86,8 @@ private:
         lines.push_back(">>");
         if (unit % 4 == 0)
             lines.insert(lines.end(), {"<<graph", "Chart.bmp", "380", "140", ">>"});
-        lines.insert(lines.end(), {"<<value", "630", "False", "36", "5", "5", "1", "7", ">>"});
-        lines.insert(lines.end(),
-                     {"<<font",
-                      "12",
-                      Utf8ToCp932("MS 明朝"),
-                      "False",
-                      "False",
-                      "False",
-                      "False",
-                      "0",
-                      ">>"});
-        lines.insert(lines.end(),
-                     {"<<kran", "5", "15", "2", "0", "0", "0", "15", "10", "0", "0", ">>"});
+        const std::vector<std::string> layout = bench::LayoutBlocks(36);
+        lines.insert(lines.end(), layout.begin(), layout.end());
         lines.push_back("]]");
     }
 };
@@ -178,12 +166,7 @@ BENCHMARK(BM_RenderAllToImages)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    // Fonts need a GUI application; a benchmark has no window to show.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    zelkon::InstallFontSubstitutions();
-    const int result = zelkon::bench::RunWithRatios(
+    const int result = zelkon::bench::RunGuiWithRatios(
         argc, argv, {{"export_all_pdf_to_images", "BM_ExportAll", "BM_RenderAllToImages"}});
     if (zelkon::g_pagesPerSecond > 0)
         std::printf("pages_per_second export_all_pdf %.1f\n", zelkon::g_pagesPerSecond);

@@ -1,5 +1,6 @@
 // The practice counts of a whole lesson (80 sections × 80 units) from one record file with 20
 // records a unit, against reading the file's bytes.
+#include "bench_files.h"
 #include "ratio_main.h"
 
 #include "common/cp932.h"
@@ -45,24 +46,20 @@ class Lesson
 {
 public:
     Lesson()
+        : path(m_folder.path() + "/learner1.ini")
     {
-        m_folder = (std::filesystem::temp_directory_path() / "zelkon-bench-XXXXXX").string();
-        if (!::mkdtemp(m_folder.data()))
-            throw std::runtime_error("mkdtemp failed");
-        path = m_folder + "/learner1.ini";
-        if (!WriteFileAtomic(path, RecordFile()))
-            throw std::runtime_error("cannot write " + path);
+        bench::WriteBenchFile(path, RecordFile());
         for (int s = 1; s <= kSections; ++s)
             for (int u = 1; u <= kUnitsPerSection; ++u)
                 titles.push_back(UnitTitle(s, u));
     }
-    ~Lesson() { std::filesystem::remove_all(m_folder); }
-
-    std::string path;
-    std::vector<std::string> titles;
 
 private:
-    std::string m_folder;
+    bench::TempFolder m_folder;
+
+public:
+    const std::string path;
+    std::vector<std::string> titles;
 };
 
 const Lesson &TheLesson()

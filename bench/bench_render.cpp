@@ -1,6 +1,6 @@
 // RenderSheet of a full page through QtCanvas against drawing the same characters at the same
 // places straight through QPainter.
-#include "ratio_main.h"
+#include "gui_bench.h"
 
 #include "common/cp932.h"
 #include "platform/fonts.h"
@@ -8,7 +8,6 @@
 #include "platform/qt_canvas.h"
 #include "sheet/render_sheet.h"
 
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -205,11 +204,6 @@ BENCHMARK(BM_DrawCharactersWithQPainter)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    // Fonts need a GUI application; a benchmark has no window to show.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    zelkon::InstallFontSubstitutions();
-    return zelkon::bench::RunWithRatios(
+    return zelkon::bench::RunGuiWithRatios(
         argc, argv, {{"render_sheet_qpainter", "BM_RenderSheet", "BM_DrawCharactersWithQPainter"}});
 }

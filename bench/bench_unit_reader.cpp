@@ -1,4 +1,5 @@
 // readUnit of the last unit of a worst-case master file against reading the file's bytes.
+#include "bench_files.h"
 #include "ratio_main.h"
 
 #include "common/cp932.h"
@@ -33,19 +34,8 @@ std::string WorstCaseMasterFile()
             lines.push_back(question);
         lines.push_back(">>");
         lines.insert(lines.end(), {"<<ans", "x", ">>"});
-        lines.insert(lines.end(), {"<<value", "630", "False", "40", "5", "5", "1", "7", ">>"});
-        lines.insert(lines.end(),
-                     {"<<font",
-                      "12",
-                      Utf8ToCp932("MS 明朝"),
-                      "False",
-                      "False",
-                      "False",
-                      "False",
-                      "0",
-                      ">>"});
-        lines.insert(lines.end(),
-                     {"<<kran", "5", "15", "2", "0", "0", "0", "15", "10", "0", "0", ">>"});
+        const std::vector<std::string> layout = bench::LayoutBlocks(40);
+        lines.insert(lines.end(), layout.begin(), layout.end());
         lines.insert(lines.end(), {"<<graph", "Map1.bmp", "100", "200", ">>"});
         lines.insert(lines.end(), {"<<AGraph", "Map1A.bmp", "100", "200", ">>"});
         lines.insert(lines.end(), {"<<kgroup", Utf8ToCp932("信濃川"), Utf8ToCp932("利根川"), ">>"});
@@ -60,20 +50,16 @@ class MasterFile
 {
 public:
     MasterFile()
+        : path(m_folder.path() + "/ch1.que")
     {
-        m_folder = (std::filesystem::temp_directory_path() / "zelkon-bench-XXXXXX").string();
-        if (!::mkdtemp(m_folder.data()))
-            throw std::runtime_error("mkdtemp failed");
-        path = m_folder + "/ch1.que";
-        if (!WriteFileAtomic(path, WorstCaseMasterFile()))
-            throw std::runtime_error("cannot write " + path);
+        bench::WriteBenchFile(path, WorstCaseMasterFile());
     }
-    ~MasterFile() { std::filesystem::remove_all(m_folder); }
-
-    std::string path;
 
 private:
-    std::string m_folder;
+    bench::TempFolder m_folder;
+
+public:
+    const std::string path;
 };
 
 const MasterFile &File()

@@ -14,6 +14,11 @@ namespace {
 class RecordingReporter : public benchmark::ConsoleReporter
 {
 public:
+    // No colours: their escape codes would stand before the ratio lines scripts read.
+    RecordingReporter()
+        : ConsoleReporter(OO_Tabular)
+    {}
+
     void ReportRuns(const std::vector<Run> &runs) override
     {
         for (const Run &run : runs) {

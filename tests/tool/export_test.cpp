@@ -1,13 +1,13 @@
 // zelkon-tool export as a user runs it: the PDF and PNG files it writes, its messages and exit
 // codes, on the demo courseware and on small folders made for the faults.
 #include "support/test_support.h"
+#include "tool_run.h"
 
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -18,18 +18,11 @@
 namespace zelkon {
 namespace {
 
-struct ExportRun
-{
-    int exitCode = -1;
-    QString err;
-};
+using ExportRun = test::ToolRun;
 
 ExportRun Tool(const QStringList &args)
 {
-    QProcess p;
-    p.start(ZELKON_TOOL, args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    return test::RunTool(args);
 }
 
 QStringList DemoUnit(int lesson, int section, int unit)
@@ -171,11 +164,10 @@ TEST(Export, PaperOptionSizesThePage)
 
 TEST(Export, AllGivesOnePagePerUnitOfTheLesson)
 {
-    QProcess index;
-    index.start(ZELKON_TOOL, {"dump-index", ZELKON_DEMO_DIR, "--lesson", "1"});
-    ASSERT_TRUE(index.waitForFinished(30000));
+    const ExportRun index = Tool({"dump-index", ZELKON_DEMO_DIR, "--lesson", "1"});
+    ASSERT_EQ(index.exitCode, 0);
     int units = 0;
-    const QJsonObject json = QJsonDocument::fromJson(index.readAllStandardOutput()).object();
+    const QJsonObject json = QJsonDocument::fromJson(index.out.toUtf8()).object();
     for (const QJsonValue &section : json["subIndex"]["sections"].toArray())
         units += static_cast<int>(section["units"].toArray().size());
     ASSERT_GT(units, 1);

@@ -1,10 +1,10 @@
 // zelkon-tool as a user runs it: its JSON, its problem lines and its exit codes.
 #include "support/test_support.h"
+#include "tool_run.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -12,18 +12,11 @@
 namespace zelkon {
 namespace {
 
-struct ToolRun
-{
-    int exitCode = -1;
-    QString out;
-};
+using test::ToolRun;
 
 ToolRun Tool(const QStringList &args)
 {
-    QProcess p;
-    p.start(ZELKON_TOOL, args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput())};
+    return test::RunTool(args);
 }
 
 QJsonObject Json(const ToolRun &run)

@@ -19,6 +19,27 @@ namespace {
 
 using test::J;
 
+// The three reads of a record file fail with `error` (UTF-8) and give no records, a count of 0
+// and the unset password "?".
+void ExpectReadsFail(const std::string &file, const std::string &error)
+{
+    std::vector<std::string> lines{"stale"};
+    int count = -1;
+    std::string password;
+    std::string reason;
+    EXPECT_FALSE(ReadUnitRecords(file, "S11A", lines, &reason));
+    EXPECT_TRUE(lines.empty());
+    EXPECT_EQ(test::U(reason), error);
+    reason.clear();
+    EXPECT_FALSE(CountPracticeRecords(file, "S11A", count, &reason));
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(test::U(reason), error);
+    reason.clear();
+    EXPECT_FALSE(ReadPassword(file, password, &reason));
+    EXPECT_EQ(password, "?");
+    EXPECT_EQ(test::U(reason), error);
+}
+
 TEST(RecordFile, NamesFoldersAndUnitKeys)
 {
     EXPECT_EQ(RecordsFolder(/*onCdRom=*/false, "D:\\Zelkon\\LogOn", "C:\\Geo\\"),
@@ -180,22 +201,8 @@ TEST(RecordFile, RefusedNamesGiveNoPathAndTouchNoFile)
         const std::string file = RecordFileName(folder, name, 0);
         EXPECT_EQ(file, "");
 
-        std::vector<std::string> lines{"stale"};
-        int count = -1;
-        std::string password;
+        ExpectReadsFail(file, refusal);
         std::string error;
-        EXPECT_FALSE(ReadUnitRecords(file, "S11A", lines, &error));
-        EXPECT_TRUE(lines.empty());
-        EXPECT_EQ(test::U(error), refusal);
-        error.clear();
-        EXPECT_FALSE(CountPracticeRecords(file, "S11A", count, &error));
-        EXPECT_EQ(count, 0);
-        EXPECT_EQ(test::U(error), refusal);
-        error.clear();
-        EXPECT_FALSE(ReadPassword(file, password, &error));
-        EXPECT_EQ(password, "?");
-        EXPECT_EQ(test::U(error), refusal);
-        error.clear();
         EXPECT_FALSE(AppendPracticeRecord(file, "S11A", "line", &error));
         EXPECT_EQ(test::U(error), refusal);
         error.clear();
@@ -243,23 +250,8 @@ TEST(RecordFile, UnreadableFilesAreNotTakenForEmptyOnes)
         const std::string unreadable
             = "ファイル " + fsPath + " を読み込めません（" + std::strerror(c.reason) + "）";
 
-        std::vector<std::string> lines{"stale"};
-        int count = -1;
-        std::string password;
+        ExpectReadsFail(file, unreadable);
         std::string error;
-        EXPECT_FALSE(ReadUnitRecords(file, "S11A", lines, &error));
-        EXPECT_TRUE(lines.empty());
-        EXPECT_EQ(test::U(error), unreadable);
-        error.clear();
-        EXPECT_FALSE(CountPracticeRecords(file, "S11A", count, &error));
-        EXPECT_EQ(count, 0);
-        EXPECT_EQ(test::U(error), unreadable);
-        error.clear();
-        EXPECT_FALSE(ReadPassword(file, password, &error));
-        EXPECT_EQ(password, "?");
-        EXPECT_EQ(test::U(error), unreadable);
-
-        error.clear();
         EXPECT_FALSE(AppendPracticeRecord(file, "S11A", "line", &error));
         EXPECT_EQ(test::U(error).rfind("ファイル " + fsPath + " に", 0), 0u) << test::U(error);
         EXPECT_FALSE(WritePassword(file, "abcd"));

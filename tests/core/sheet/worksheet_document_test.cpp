@@ -150,14 +150,14 @@ TEST(WorksheetDocument, FontBlockSetsSizeStylesAndTypeface)
     };
     const Case cases[] = {
         {{"16", "MS 明朝", "True", "true", "False", "True", "0"},
-         {J("MS 明朝"), 16, true, false, false, true},
+         DialogFont{J("MS 明朝"), 16, true, false, false, true},
          J("ＭＳ 明朝")},
         {{"9", "", "False", "True", "True", "False", "ＭＳ ゴシック"},
-         {"", 9, false, true, true, false},
+         DialogFont{std::string(), 9, false, true, true, false},
          J("ＭＳ ゴシック")},
         // "0" names the default face only when it is the whole line.
         {{"12", "MS 明朝", "False", "False", "False", "False", "00"},
-         {J("MS 明朝"), 12, false, false, false, false},
+         DialogFont{J("MS 明朝"), 12, false, false, false, false},
          "00"},
     };
     for (const Case &c : cases) {
