@@ -7,6 +7,7 @@
 #include "platform/qstring_cp932.h"
 #include "platform/qt_canvas.h"
 #include "platform/qt_picture.h"
+#include "practice/answer_box.h"
 #include "sheet/graph_loading.h"
 #include "sheet/layout_blocks.h"
 #include "sheet/paper.h"
@@ -251,6 +252,7 @@ RenderContext TfrmPrintM::renderContext() const
     // The answer-field panel's 幅 and 高さ hold these two values of the active sheet.
     context.fieldWidthAllowance = ParseDecimalInt(m_sheet.kranValues[1]).value_or(0);
     context.fieldHeightAllowance = ParseDecimalInt(m_sheet.kranValues[2]).value_or(0);
+    context.inputBoxHeight = AnswerBoxHeight;
     return context;
 }
 

@@ -59,6 +59,7 @@ public:
     QImage pageImage() const override { return m_page; }
     std::pair<QPoint, QPoint> selectionCorners() const override { return m_selection; }
     void removeSelectionMark() override { m_selection = {}; }
+    RenderContext renderContext() const override;
     /// The sheet's menu is hidden in student mode: it reaches the teacher's commands.
     void applyLock(bool locked) override;
 
@@ -82,8 +83,6 @@ private:
     void mnuSchoolNameClick();
     void mnuClipboardClick();
 
-    /// What the render reads from the other windows now.
-    RenderContext renderContext() const;
     void showView(bool reduced);
     void showGraphs();
     void showMessages(const Messages &messages);

@@ -78,6 +78,8 @@ public:
     bool activateSheet(std::string_view key);
     /// "別解表示" is ticked.
     bool showAlternatives() const;
+    /// Ticks or clears "別解表示" without running its command.
+    void setShowAlternatives(bool shown);
     int lineSpacingValue() const;
     int fontSizeValue() const;
     /// The side panel's spin boxes; a change runs the control's command.

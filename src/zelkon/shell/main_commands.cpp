@@ -74,7 +74,7 @@ void TfrmMain::btnSaveAsClick()
 void TfrmMain::btnPrintClick()
 {
     if (SheetWindow *sheet = activeSheet())
-        m_seams.showPrintDialog(*sheet);
+        m_seams.showPrintDialog(*sheet, sheet->pageImage());
 }
 
 void TfrmMain::btnEditClick()

@@ -55,7 +55,8 @@ MainSeams PlaceholderSeams(Prompter &prompter)
 
     seams.saveAsCopyFile
         = [say = Unavailable(prompter, "名前を付けて保存")](SheetWindow &) { say(); };
-    seams.showPrintDialog = [say = Unavailable(prompter, "印刷")](SheetWindow &) { say(); };
+    seams.showPrintDialog
+        = [say = Unavailable(prompter, "印刷")](SheetWindow &, const QImage &) { say(); };
     seams.showPaperDialog = Unavailable(prompter, "用紙サイズとオプションの設定");
     seams.showPrintModeDialog = Unavailable(prompter, "印字モードの設定");
     seams.takeSheetValues = [](SheetWindow &) {};
@@ -79,6 +80,10 @@ MainSeams PlaceholderSeams(Prompter &prompter)
 
     seams.practise = [say = Unavailable(prompter, "学習")](SheetWindow &) { say(); };
     seams.logOn = Unavailable(prompter, "学習者");
+    seams.showRecordWindow = [say = Unavailable(prompter, "記録表示")] {
+        say();
+        return false;
+    };
     return seams;
 }
 

@@ -5,6 +5,8 @@
 
 #include "master/unit_locator.h"
 
+#include <QImage>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -37,8 +39,10 @@ struct MainSeams
     std::function<std::optional<std::string>()> browseCopyFile;
 
     // The worksheet's dialogs.
-    std::function<void(SheetWindow &)> saveAsCopyFile;          ///< save as a copy file
-    std::function<void(SheetWindow &)> showPrintDialog;         ///< print dialog
+    std::function<void(SheetWindow &)> saveAsCopyFile; ///< save as a copy file
+    /// The print dialog on the sheet, printing `picture` (the sheet's page image, or the
+    /// practice window's picture of the learner's answers).
+    std::function<void(SheetWindow &, const QImage &picture)> showPrintDialog;
     std::function<void()> showPaperDialog;                      ///< paper and options dialog
     std::function<void(SheetWindow &)> showAnswerFieldSettings; ///< `OpenAnswerFieldSettings`
     /// Copies the sheet's answer width (kran value 1) into the answer-field panel's width box.
@@ -67,6 +71,8 @@ struct MainSeams
     // Practice and learners.
     std::function<void(SheetWindow &)> practise; ///< practice window, modal
     std::function<void()> logOn;                 ///< learner log-on dialog
+    /// The record window, modal; true when a record was erased.
+    std::function<bool()> showRecordWindow;
 };
 
 /// Seams whose every entry is a placeholder: the start-up reads succeed silently (there is no

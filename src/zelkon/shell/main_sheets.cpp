@@ -67,6 +67,11 @@ bool TfrmMain::showAlternatives() const
     return chkBetsukai->isChecked();
 }
 
+void TfrmMain::setShowAlternatives(bool shown)
+{
+    chkBetsukai->setChecked(shown);
+}
+
 int TfrmMain::lineSpacingValue() const
 {
     return spnGyokan->value();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "sheet/paper.h"
+#include "sheet/render_context.h"
 #include "sheet/worksheet.h"
 
 #include <QImage>
@@ -54,6 +55,9 @@ public:
     virtual std::pair<QPoint, QPoint> selectionCorners() const = 0;
     /// Removes the marked rectangle from the page.
     virtual void removeSelectionMark() = 0;
+    /// What a render of this sheet reads from the other windows now (the page picture's size,
+    /// the side panel's values, the school and learner, the clock).
+    virtual RenderContext renderContext() const { return {}; }
     /// Hides the sheet's own teacher functions in student mode (`locked`) and shows them
     /// otherwise; a sheet without any has nothing to do.
     virtual void applyLock(bool locked) { static_cast<void>(locked); }

@@ -3,6 +3,7 @@
 
 #include "index/menu.h"
 #include "master/open_path.h"
+#include "practice/renshu.h"
 #include "sheet/sheet_host.h"
 #include "shell/help_viewer.h"
 #include "shell/juku.h"
@@ -36,6 +37,7 @@ Zelkon::Zelkon(Program &program, FileSystemView &files)
     m_title = new TfrmTitle(program);
     m_main->mdiArea()->addSubWindow(m_title);
     m_title->hide();
+    m_renshu = new TfrmRenshu(program, *m_main, m_seams);
     m_juku = new TfrmJuku(program, m_main.get());
     wireWindows();
 }
@@ -62,6 +64,9 @@ void Zelkon::wireWindows()
                           [this] { m_main->choosePaper(Paper::A4); },
                           [this] { return m_seams.browseCopyFile(); }});
     m_menu->setHooks({[this] { m_seams.logOn(); }, {}, {}});
+
+    m_seams.practise = [this](SheetWindow &sheet) { m_renshu->ShowPracticeWindow(&sheet); };
+    m_renshu->setHooks({[this] { m_menu->refreshCounts(); }});
 }
 
 bool Zelkon::start()

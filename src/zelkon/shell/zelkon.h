@@ -17,6 +17,7 @@ class SheetHost;
 class TfrmJuku;
 class TfrmMain;
 class TfrmMenu;
+class TfrmRenshu;
 class TfrmTitle;
 class TfrmVersion;
 
@@ -36,6 +37,7 @@ public:
     TfrmTitle &titleWindow() { return *m_title; }
     TfrmVersion &versionDialog() { return *m_version; }
     TfrmJuku &jukuDialog() { return *m_juku; }
+    TfrmRenshu &practiceWindow() { return *m_renshu; }
     HelpViewer &helpViewer() { return *m_help; }
 
     /// Shows the main window and runs its first show. False when start-up ended the program;
@@ -55,6 +57,7 @@ private:
     TfrmVersion *m_version = nullptr;
     TfrmTitle *m_title = nullptr;
     TfrmJuku *m_juku = nullptr;
+    TfrmRenshu *m_renshu = nullptr;
 };
 
 } // namespace zelkon

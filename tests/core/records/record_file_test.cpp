@@ -100,6 +100,14 @@ TEST(RecordFile, AppendsReadsAndCountsRecords)
     EXPECT_EQ(CountPracticeRecords(counts, UnitKey(1, 3, J("日本の地形"))), 0);
 }
 
+TEST(RecordFile, FirstRecordMakesTheMissingRecordsFolder)
+{
+    test::TempDir dir;
+    const std::string file = RecordFileName(RecordsFolder(false, "", dir.composed()), J("生徒"), 2);
+    ASSERT_TRUE(AppendPracticeRecord(file, "S11", "first"));
+    EXPECT_EQ(test::ReadBytes(dir.file("LogOn/生徒2.ini")), "[S11]\r\n1=first\r\n");
+}
+
 TEST(RecordFile, GapsReadAsQuestionMarksAndAreNeverOverwritten)
 {
     test::TempDir dir;
