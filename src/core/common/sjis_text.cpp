@@ -75,8 +75,16 @@ std::string PadToWidth(std::string_view text, std::size_t width)
     std::string padded = text.empty()
                              ? FifteenBlanks()
                              : std::string(kFullWidthSpace) + std::string(text) + FifteenBlanks();
-    if (padded.size() > width)
+    if (padded.size() > width) {
+        // A cut through a two-byte character would leave a lone lead byte, which draws as a
+        // broken glyph; a half-width blank keeps the byte count and the width instead.
+        std::size_t end = 0;
+        while (end < width)
+            end += CharLengthAt(padded, end);
         padded.resize(width);
+        if (end > width)
+            padded.back() = ' ';
+    }
     return padded;
 }
 

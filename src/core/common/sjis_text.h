@@ -23,8 +23,8 @@ std::string TrimAnswer(std::string_view text);
 
 /// A text padded for an answer field of `width` bytes: a shorter text becomes "　" + text +
 /// fifteen "　", cut to the width; an empty text is fifteen "　" cut to the width; a text as long
-/// as the width or longer stays as it is. The cut counts bytes and may halve a two-byte
-/// character, as the page layout has always done.
+/// as the width or longer stays as it is. The cut counts bytes, as the page layout does; a
+/// two-byte character it would halve becomes a half-width blank.
 std::string PadToWidth(std::string_view text, std::size_t width);
 
 /// The last component of a path ("\" or "/" separated; "\" found character by character).

@@ -10,7 +10,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,12 +91,6 @@ bool EditLocked(const std::string &composedPath,
     if (composedPath.empty())
         return Fail(error, RefusedNameFileMessage());
     const std::string fsPath = ToFsPath(composedPath);
-    if (create) {
-        // The records folder is made on the first record, so a missing folder loses nothing;
-        // should it fail, opening the file below says why.
-        std::error_code ignored;
-        std::filesystem::create_directories(std::filesystem::path(fsPath).parent_path(), ignored);
-    }
     const FileLock lock(fsPath, create);
     if (!lock.held())
         return (!create && lock.missing()) || Fail(error, lock.error());

@@ -5,9 +5,11 @@
 #include "records/profile_file.h"
 
 #include "common/cp932.h"
+#include "common/path.h"
 #include "common/sjis_text.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <unordered_map>
 
 namespace zelkon {
@@ -17,6 +19,17 @@ namespace {
 constexpr std::string_view kPasswordSection = "password";
 constexpr std::string_view kPasswordKey = "pw";
 constexpr std::string_view kNoPassword = "?";
+
+/// Makes the records folder of a record file that is about to be written: it is made on the
+/// first record, so a missing folder loses nothing. Should this fail, the write says why.
+void MakeRecordsFolder(const std::string &recordFile)
+{
+    if (recordFile.empty())
+        return;
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(ToFsPath(recordFile)).parent_path(),
+                                        ignored);
+}
 
 } // namespace
 
@@ -118,6 +131,7 @@ bool AppendPracticeRecord(const std::string &recordFile,
             *error = problem;
         return false;
     }
+    MakeRecordsFolder(recordFile);
     return ProfileFile(recordFile)
         .update(
             [&](const ProfileSnapshot &current) {
@@ -152,6 +166,7 @@ bool WritePassword(const std::string &recordFile, std::string_view password, std
             *error = Utf8ToCp932("パスワードが長すぎます");
         return false;
     }
+    MakeRecordsFolder(recordFile);
     return ProfileFile(recordFile).write(kPasswordSection, kPasswordKey, password, error);
 }
 

@@ -308,7 +308,8 @@ QGroupBox *TfrmRenshu::buildSoftKeyGroup(QWidget *parent)
     QPushButton *btnClearS = Button("btnClearS", "クリア", group);
     btnClearS->setGeometry(keyLeft + 104, below, 96, 26);
     auto *note = new QLabel(U("英数字はキーボードから入力してください"), group);
-    note->setGeometry(keyLeft, below + 30, kGroupWidth - 8, 18);
+    note->setWordWrap(true);
+    note->setGeometry(keyLeft, below + 30, kGroupWidth - 8, 34);
     connect(btnNext, &QPushButton::clicked, this, &TfrmRenshu::EnterAnswer);
     connect(btnClearS, &QPushButton::clicked, this, &TfrmRenshu::btnClearClick);
     group->hide();

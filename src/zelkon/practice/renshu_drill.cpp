@@ -163,6 +163,9 @@ void TfrmRenshu::StartMemorize()
 
     currentField = 1;
     showInBox(1, firstAcceptedAnswer(1));
+    // The hints take the place of the input aids while memorizing.
+    grbSelect->hide();
+    grbMoji->hide();
     grbCMoji->hide();
     imgMessXX->clear();
     ShowHint();

@@ -51,7 +51,9 @@ TEST(SjisText, PadToWidth)
     EXPECT_EQ(PadToWidth("", 100), fifteen);
     EXPECT_EQ(PadToWidth("", 6), J("　　　"));
     EXPECT_EQ(PadToWidth(J("東京"), 8), J("　東京　"));
-    EXPECT_EQ(PadToWidth(J("東京"), 7), J("　東京") + "\x81"); // bytes, as the layout counts
+    // Bytes, as the layout counts; a halved full-width blank becomes a half-width one.
+    EXPECT_EQ(PadToWidth(J("東京"), 7), J("　東京") + " ");
+    EXPECT_EQ(PadToWidth(J("とうきょう"), 15), J("　とうきょう　") + " ");
     EXPECT_EQ(PadToWidth("ab", 100), J("　") + "ab" + fifteen);
     EXPECT_EQ(PadToWidth(J("東京都"), 6), J("東京都"));
     EXPECT_EQ(PadToWidth(J("東京都"), 4), J("東京都"));
