@@ -27,4 +27,9 @@ void WriteBenchFile(const std::string &fsPath, const std::string &bytes);
 /// The value, font and kran blocks of an A4 unit with the given main line spacing (CP932).
 std::vector<std::string> LayoutBlocks(int lineSpacing);
 
+/// A master file (CP932, CR LF) of `units` units of `questionLines` question lines of about 100
+/// bytes each, with every block the reader knows; with `similarEvery` above 0, every unit whose
+/// number it divides is followed by its similar problem 1, a unit as large.
+std::string WorstCaseMasterFile(int units, int questionLines, int similarEvery = 0);
+
 } // namespace zelkon::bench

@@ -20,39 +20,13 @@ namespace {
 constexpr int kUnits = 80;
 constexpr int kQuestionLines = 60;
 
-// 80 units of 60 question lines of about 100 bytes, with every block the reader knows.
-std::string WorstCaseMasterFile()
-{
-    const std::string question = Utf8ToCp932("例　日本でいちばん長い川は　#　信濃川;しなのがわ　#"
-                                             "　で、その長さは約　#　３６７　#　キロメートルです");
-    std::vector<std::string> lines;
-    for (int u = 1; u <= kUnits; ++u) {
-        lines.push_back(UnitHeaderLine(u, 0));
-        lines.insert(lines.end(), {"<<header", Utf8ToCp932("単元の見出し"), ">>"});
-        lines.push_back("<<ques");
-        for (int q = 0; q < kQuestionLines; ++q)
-            lines.push_back(question);
-        lines.push_back(">>");
-        lines.insert(lines.end(), {"<<ans", "x", ">>"});
-        const std::vector<std::string> layout = bench::LayoutBlocks(40);
-        lines.insert(lines.end(), layout.begin(), layout.end());
-        lines.insert(lines.end(), {"<<graph", "Map1.bmp", "100", "200", ">>"});
-        lines.insert(lines.end(), {"<<AGraph", "Map1A.bmp", "100", "200", ">>"});
-        lines.insert(lines.end(), {"<<kgroup", Utf8ToCp932("信濃川"), Utf8ToCp932("利根川"), ">>"});
-        lines.insert(lines.end(), {"<<softkey", Utf8ToCp932("信濃"), ">>"});
-        lines.insert(lines.end(), {"<<hint", Utf8ToCp932("新潟県を流れる"), ">>"});
-        lines.push_back("]]");
-    }
-    return JoinLines(lines);
-}
-
 class MasterFile
 {
 public:
     MasterFile()
         : path(m_folder.path() + "/ch1.que")
     {
-        bench::WriteBenchFile(path, WorstCaseMasterFile());
+        bench::WriteBenchFile(path, bench::WorstCaseMasterFile(kUnits, kQuestionLines));
     }
 
 private:

@@ -8,14 +8,13 @@
 #include "index/sub_index.h"
 #include "master/open_unit.h"
 #include "master/unit_reader.h"
+#include "platform/printer_pages.h"
 #include "platform/qt_canvas.h"
 #include "sheet/graph_loading.h"
 #include "sheet/layout_blocks.h"
 #include "sheet/render_sheet.h"
 #include "sheet/worksheet_document.h"
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
 
@@ -30,37 +29,6 @@ std::string NoSuchMessage(std::string_view name, int number, int count)
 {
     return Utf8ToCp932(name) + " " + std::to_string(number) + Utf8ToCp932(" はありません（1～")
            + std::to_string(count) + Utf8ToCp932("）");
-}
-
-// The papers of the paper table as printers know them: B5 and B4 are the JIS sizes (182 × 257
-// and 257 × 364 mm), not the ISO ones.
-QPageSize PageSizeOf(Paper paper)
-{
-    switch (paper) {
-    case Paper::B5:
-        return QPageSize(QPageSize::JisB5);
-    case Paper::A4:
-        return QPageSize(QPageSize::A4);
-    case Paper::B4:
-        return QPageSize(QPageSize::JisB4);
-    case Paper::A3:
-        return QPageSize(QPageSize::A3);
-    }
-    return QPageSize(QPageSize::A4);
-}
-
-// The page is drawn into the printable area of a common laser printer, 1/6 inch in from every
-// edge, as on a printed sheet: the layout's printer factors (fonts 3 points larger, answer
-// fields 3 % further right) are made for that width, and drawn edge to edge the fields would
-// stand to the right of their answers.
-QPageLayout PageLayoutOf(Paper paper)
-{
-    constexpr double kUnprintablePoints = 12;
-    return QPageLayout(
-        PageSizeOf(paper),
-        QPageLayout::Portrait,
-        QMarginsF(kUnprintablePoints, kUnprintablePoints, kUnprintablePoints, kUnprintablePoints),
-        QPageLayout::Point);
 }
 
 void Append(Messages &messages, const Messages &more)
@@ -270,7 +238,7 @@ bool PdfExport::begin(const SheetPage &page)
     m_writer->setResolution(kPdfDpi);
     m_writer->setCreator(QStringLiteral("Zelkon++"));
     m_writer->setTitle(m_title);
-    m_writer->setPageLayout(PageLayoutOf(page.paper));
+    m_writer->setPageLayout(PrinterPageLayout(page.paper));
     m_canvas = std::make_unique<QtCanvas>(*m_writer);
     if (!m_canvas->isActive()) {
         m_error = m_file->error() != QFileDevice::NoError ? m_file->errorString()
@@ -294,7 +262,7 @@ bool PdfExport::addPage(SheetPage &page, Messages &messages)
         if (!begin(page))
             return false;
     } else {
-        m_writer->setPageLayout(PageLayoutOf(page.paper));
+        m_writer->setPageLayout(PrinterPageLayout(page.paper));
         if (!m_writer->newPage()) {
             m_error = QStringLiteral("PDF output failed");
             return false;

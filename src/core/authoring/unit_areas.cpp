@@ -26,16 +26,14 @@ constexpr std::array<std::pair<std::string_view, std::vector<std::string> UnitAr
 /// The blocks kept whole in the layout area.
 constexpr std::array<std::string_view, 3> kLayoutBlocks{"<<value", "<<font", "<<kran"};
 
-} // namespace
-
-std::optional<UnitAreas> ReadUnitAreas(const std::vector<std::string> &fileLines,
-                                       std::string_view headerLine)
+// The walk of ReadUnitAreas, filling `areas`; returns the unit's lines, none without the header.
+std::optional<UnitSpan>
+WalkUnit(const std::vector<std::string> &fileLines, std::string_view headerLine, UnitAreas &areas)
 {
     const auto header = std::find(fileLines.begin(), fileLines.end(), headerLine);
     if (header == fileLines.end())
         return std::nullopt;
 
-    UnitAreas areas;
     auto line = header + 1;
     // The lines of a block up to its ">>" (a "]]" among them included); `line` ends after it.
     const auto blockLines = [&](std::vector<std::string> &to) {
@@ -61,7 +59,28 @@ std::optional<UnitAreas> ReadUnitAreas(const std::vector<std::string> &fileLines
         }
         ++line;
     }
+    if (line != fileLines.end())
+        ++line;
+    return UnitSpan{static_cast<std::size_t>(header - fileLines.begin()),
+                    static_cast<std::size_t>(line - fileLines.begin())};
+}
+
+} // namespace
+
+std::optional<UnitAreas> ReadUnitAreas(const std::vector<std::string> &fileLines,
+                                       std::string_view headerLine)
+{
+    UnitAreas areas;
+    if (!WalkUnit(fileLines, headerLine, areas))
+        return std::nullopt;
     return areas;
+}
+
+std::optional<UnitSpan> FindUnitSpan(const std::vector<std::string> &fileLines,
+                                     std::string_view headerLine)
+{
+    UnitAreas ignored;
+    return WalkUnit(fileLines, headerLine, ignored);
 }
 
 } // namespace zelkon

@@ -2,6 +2,7 @@
 // lines of a master file.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,5 +30,18 @@ struct UnitAreas
 /// equals the header.
 std::optional<UnitAreas> ReadUnitAreas(const std::vector<std::string> &fileLines,
                                        std::string_view headerLine);
+
+/// Where a unit stands in the file lines: from its header line up to, not including, `end`.
+struct UnitSpan
+{
+    std::size_t first = 0;
+    std::size_t end = 0;
+};
+
+/// The lines ReadUnitAreas walks for the unit: from the first line equal to `headerLine`
+/// through the "]]" that closes it (a "]]" inside one of the areas' blocks does not), or to the
+/// end of the lines. None when no line equals the header.
+std::optional<UnitSpan> FindUnitSpan(const std::vector<std::string> &fileLines,
+                                     std::string_view headerLine);
 
 } // namespace zelkon

@@ -230,4 +230,14 @@ std::string RefusedCharacterMessageUtf8(std::string_view badCharacterUtf8)
            + ") は Shift_JIS にない文字のため使えません";
 }
 
+std::string RefusedCharacterMessageCp932(std::string_view badCharacterUtf8)
+{
+    std::string text = RefusedCharacterMessageUtf8(badCharacterUtf8);
+    const std::size_t at = text.find(badCharacterUtf8);
+    if (!badCharacterUtf8.empty() && at != std::string::npos)
+        text.replace(at, badCharacterUtf8.size(), "〓");
+    const Cp932Conversion converted = ConvertUtf8ToCp932(text);
+    return converted.ok ? converted.bytes : Utf8ToCp932("この文字は使えません");
+}
+
 } // namespace zelkon

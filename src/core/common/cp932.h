@@ -57,4 +57,8 @@ std::string Utf8ToCp932(std::string_view utf8);
 /// point. It is UTF-8, the one message of the core that is: CP932 cannot hold the character.
 std::string RefusedCharacterMessageUtf8(std::string_view badCharacterUtf8);
 
+/// RefusedCharacterMessageUtf8 in CP932, for the prompter: the geta mark "〓" stands where the
+/// character itself cannot, beside its code point.
+std::string RefusedCharacterMessageCp932(std::string_view badCharacterUtf8);
+
 } // namespace zelkon

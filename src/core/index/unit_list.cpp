@@ -17,16 +17,51 @@ std::string UnreadableMessage(std::string_view path)
     return Utf8ToCp932("ファイル ") + std::string(path) + Utf8ToCp932(" を読み込めません");
 }
 
-// The lines of a master file that exists; false with a message when it cannot be read.
-bool ReadMasterLines(const std::string &path, std::vector<std::string> &lines, Messages &messages)
+// The bytes of a master file that exists; false with a message when it cannot be read.
+bool ReadMasterBytes(const std::string &path, std::string &bytes, Messages &messages)
 {
-    if (ReadLines(ToFsPath(path), lines))
+    if (ReadFileBytes(ToFsPath(path), bytes))
         return true;
     messages.push_back({UnreadableMessage(path), 0});
     return false;
 }
 
+// The unit number of a "[[unit" + n + "R1" line whose text after "[[unit" starts `rest`; 0 when
+// the line is anything else. The number is written as to_string writes it: no leading zero.
+int SimilarHeaderUnit(std::string_view rest)
+{
+    int unit = 0;
+    std::size_t i = 0;
+    while (i < rest.size() && i < 3 && rest[i] >= '0' && rest[i] <= '9')
+        unit = unit * 10 + (rest[i++] - '0');
+    if (i == 0 || rest[0] == '0' || unit > kCourseIndexLimit)
+        return 0;
+    rest.remove_prefix(i);
+    if (!rest.starts_with("R1"))
+        return 0;
+    rest.remove_prefix(2);
+    // The line must end here: a line feed, CR LF, or the end of the file.
+    if (rest.empty() || rest[0] == '\n' || rest.starts_with("\r\n"))
+        return unit;
+    return 0;
+}
+
 } // namespace
+
+std::bitset<kCourseIndexLimit + 1> UnitsWithSimilarProblems(std::string_view masterBytes)
+{
+    constexpr std::string_view head = "[[unit";
+    std::bitset<kCourseIndexLimit + 1> units;
+    for (std::size_t at = masterBytes.find(head); at != std::string_view::npos;
+         at = masterBytes.find(head, at + 1)) {
+        // Only at the start of a line; a line feed is never part of a two-byte character.
+        if (at > 0 && masterBytes[at - 1] != '\n')
+            continue;
+        if (const int unit = SimilarHeaderUnit(masterBytes.substr(at + head.size())))
+            units.set(static_cast<std::size_t>(unit));
+    }
+    return units;
+}
 
 std::string UnitPrefix(bool hasSimilar, int practiceCount)
 {
@@ -140,19 +175,20 @@ void RefreshUnitCounts(AppState &state,
         messages.push_back({UnreadableMessage(recordFile), 0});
 
     const int sections = static_cast<int>(index.sectionCaptions.size());
+    std::string bytes; // one buffer for every master file of the lesson
     for (int s = 1; s <= sections; ++s) {
         const std::string masterPath = MasterFilePath(state.programFolder, index, lesson, s);
         // A section without its master file has no similar problems to mark, but its counts
         // and those of the later sections must still be the current learner's.
         const bool masterExists = FileExists(masterPath);
-        std::vector<std::string> lines;
-        const bool haveLines
-            = masterExists && recomputeMarks && ReadMasterLines(masterPath, lines, messages);
+        std::bitset<kCourseIndexLimit + 1> similar;
+        if (masterExists && recomputeMarks && ReadMasterBytes(masterPath, bytes, messages))
+            similar = UnitsWithSimilarProblems(bytes);
         for (int u = 1; u <= UnitCount(index, s); ++u) {
             if (!masterExists)
                 table.setHasSimilar(s, u, false);
             else if (recomputeMarks)
-                table.setHasSimilar(s, u, haveLines && HasSimilarProblem(lines, u));
+                table.setHasSimilar(s, u, u <= kCourseIndexLimit && similar.test(u));
             const int count = CountPracticeRecords(counts, UnitKey(s, u, UnitCaption(index, s, u)));
             table.setPrefix(s, u, UnitPrefix(table.hasSimilar(s, u), count));
         }

@@ -7,6 +7,7 @@
 #include "settings/app_state.h"
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -40,6 +41,11 @@ std::vector<std::string> SimilarProblemItemsOfFile(std::string_view masterPath, 
 
 /// True when a line of the master file is exactly "[[unit" + n + "R1", anywhere in the file.
 bool HasSimilarProblem(const std::vector<std::string> &masterLines, int unit);
+
+/// HasSimilarProblem of every unit 1 to 80 at once, from the bytes of a master file (lines as
+/// SplitLines cuts them): bit n is set when a line is exactly "[[unit" + n + "R1". One pass that
+/// looks only at lines starting "[[unit", so a lesson's marks cost little more than its reads.
+std::bitset<kCourseIndexLimit + 1> UnitsWithSimilarProblems(std::string_view masterBytes);
 
 /// The display prefix and similar-problem flag of every unit of the current lesson, sections
 /// and units 1 to 80; positions outside that range read as empty and false and are not stored.

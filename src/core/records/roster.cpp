@@ -1,11 +1,52 @@
-// Roster file loading and saving.
+// Roster file loading and saving, every write under the roster's lock.
 #include "records/roster.h"
+
+#include "records/locked_update.h"
 
 #include "common/cp932.h"
 #include "common/line_file.h"
 #include "common/path.h"
 
+#include <algorithm>
+#include <filesystem>
+
 namespace zelkon {
+
+namespace {
+
+// The names may come from a failed LoadRoster; if the roster cannot be read now, replacing it
+// with them would lose every name.
+bool RosterReadable(const std::string &fsPath, std::string *error)
+{
+    std::string current;
+    return ReadFileIfPresent(fsPath, current, error) != FileRead::unreadable;
+}
+
+// Each name of `from` taken out of `names` once: what is left is what `from` lacks.
+std::vector<std::string> Without(std::vector<std::string> names,
+                                 const std::vector<std::string> &from)
+{
+    for (const std::string &name : from) {
+        const auto at = std::find(names.begin(), names.end(), name);
+        if (at != names.end())
+            names.erase(at);
+    }
+    return names;
+}
+
+} // namespace
+
+bool CreateRecordsFolder(std::string_view recordsFolder, std::string *error)
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(ToFsPath(recordsFolder), ignored);
+    if (DirectoryExists(recordsFolder))
+        return true;
+    if (error)
+        *error = Utf8ToCp932("ディレクトリ ") + std::string(recordsFolder)
+                 + Utf8ToCp932(" を作成できません");
+    return false;
+}
 
 std::string RosterFileName(std::string_view recordsFolder)
 {
@@ -15,16 +56,28 @@ std::string RosterFileName(std::string_view recordsFolder)
 bool LoadRoster(std::string_view recordsFolder, std::vector<std::string> &names, std::string *error)
 {
     names.clear();
+    const std::string fsPath = ToFsPath(RosterFileName(recordsFolder));
     std::string bytes;
-    const FileRead found = ReadFileIfPresent(ToFsPath(RosterFileName(recordsFolder)), bytes, error);
+    const FileRead found = ReadFileIfPresent(fsPath, bytes, error);
     if (found == FileRead::unreadable)
         return false;
-    if (found == FileRead::missing) {
-        names = {Utf8ToCp932("公開")};
-        return SaveRoster(recordsFolder, names, error);
+    if (found == FileRead::read) {
+        names = SplitLines(bytes);
+        return true;
     }
-    names = SplitLines(bytes);
-    return true;
+    names = {Utf8ToCp932("公開")};
+    std::string written;
+    const bool saved = UpdateFileLocked(
+        fsPath,
+        /*create=*/true,
+        [&](std::string_view current) {
+            written = current.empty() ? JoinLines(names) : std::string(current);
+            return written;
+        },
+        error);
+    if (saved)
+        names = SplitLines(written);
+    return saved;
 }
 
 bool SaveRoster(std::string_view recordsFolder,
@@ -32,12 +85,47 @@ bool SaveRoster(std::string_view recordsFolder,
                 std::string *error)
 {
     const std::string fsPath = ToFsPath(RosterFileName(recordsFolder));
-    // The names come from LoadRoster; if the roster cannot be read now, they may well be the
-    // empty list of a failed load, and replacing the roster with them would lose every name.
-    std::string current;
-    if (ReadFileIfPresent(fsPath, current, error) == FileRead::unreadable)
+    if (!RosterReadable(fsPath, error))
         return false;
-    return WriteLinesAtomic(fsPath, names, error);
+    return UpdateFileLocked(
+        fsPath, /*create=*/true, [&](std::string_view) { return JoinLines(names); }, error);
+}
+
+std::vector<std::string> MergeRosterChanges(const std::vector<std::string> &current,
+                                            const std::vector<std::string> &loaded,
+                                            const std::vector<std::string> &names)
+{
+    if (current == loaded)
+        return names;
+    std::vector<std::string> merged = Without(current, Without(loaded, names));
+    for (const std::string &added : Without(names, loaded)) {
+        if (std::find(merged.begin(), merged.end(), added) == merged.end())
+            merged.push_back(added);
+    }
+    return merged;
+}
+
+bool SaveRosterChanges(std::string_view recordsFolder,
+                       const std::vector<std::string> &loaded,
+                       const std::vector<std::string> &names,
+                       std::vector<std::string> *saved,
+                       std::string *error)
+{
+    const std::string fsPath = ToFsPath(RosterFileName(recordsFolder));
+    if (!RosterReadable(fsPath, error))
+        return false;
+    std::vector<std::string> merged;
+    const bool written = UpdateFileLocked(
+        fsPath,
+        /*create=*/true,
+        [&](std::string_view current) {
+            merged = MergeRosterChanges(SplitLines(current), loaded, names);
+            return JoinLines(merged);
+        },
+        error);
+    if (written && saved)
+        *saved = std::move(merged);
+    return written;
 }
 
 } // namespace zelkon

@@ -7,7 +7,7 @@
 #include "common/sjis_text.h"
 #include "master/unit_locator.h"
 #include "sheet/layout_blocks.h"
-#include "sheet/worksheet_document.h"
+#include "sheet/paper.h"
 
 namespace zelkon {
 
@@ -33,6 +33,17 @@ std::vector<std::string> ComposeCopyFile(const Worksheet &sheet, std::int32_t cu
     return lines;
 }
 
+std::string CopyFileFolder(std::string_view programFolder, const CourseIndex &index, int lesson)
+{
+    const int row = lesson >= 1 && lesson <= kCourseIndexLimit ? lesson : 1;
+    return std::string(programFolder) + index.lessonPrefix[static_cast<std::size_t>(row)];
+}
+
+std::int32_t SavedPaperWidth(const Worksheet &sheet)
+{
+    return PaperEntryOf(PaperChoiceForWidth(sheet.paper.width)).pageSize.width;
+}
+
 std::optional<std::string> CopyFileSaveName(std::string_view chosenPath, Messages &messages)
 {
     // Taken from the file name alone: folders such as "/home/jane.doe/" are common.
@@ -55,10 +66,16 @@ bool FileUpdate(Worksheet &sheet,
         messages.push_back({std::string(path) + Utf8ToCp932("の保存に失敗しました"), 0});
         return false;
     }
-    oldKey = SheetKeyOfFile(sheet);
+    // The key the sheet is listed under; recomputing it from the path would take a folder
+    // such as "/home/x.queue/" for a master file and leave the old entry behind.
+    oldKey = sheet.sheetKey;
     sheet.filePath = path;
     sheet.sheetKey = path;
     sheet.modified = false;
+    // From now on the sheet belongs to the copy file: a later "上書き保存" must not write the
+    // whole master file into it, and its drills are recorded under the copy file.
+    sheet.openedFromMaster = false;
+    sheet.openedAsCopyFile = true;
     return true;
 }
 

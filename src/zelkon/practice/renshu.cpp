@@ -472,7 +472,11 @@ void TfrmRenshu::FormShow(SheetWindow *sheet)
         lstKgroup->addItem(ToQString(line));
     lstSoftKey = worksheet.kgroupLines;
 
+    // A window closed in the middle of a drill opens again between drills.
     grbTest->hide();
+    pnlAnki->hide();
+    pnlKiroku->show();
+    memKiroku->show();
     pnlRenshu->show();
     btnTouan->setEnabled(false);
     btnFukushu->setEnabled(false);

@@ -148,7 +148,7 @@ bool TfrmRenshu::boxText(int i, std::string &text)
 {
     const Cp932Conversion converted = ToCp932(answerBox(i)->text());
     if (!converted.ok) {
-        m_program.prompter.message(ToCp932(RefusedCharacterMessage(converted)).bytes);
+        m_program.prompter.message(RefusedCharacterMessageCp932(converted.badCharacter));
         return false;
     }
     text = converted.bytes;

@@ -1,5 +1,5 @@
 // TfrmPrintM: creation from the unit record, activation, the page picture and its redraw, the
-// setters from the side panel, the sheet's menu and the close question.
+// setters from the side panel and the sheet's menu.
 #include "sheet/printm.h"
 
 #include "common/cp932.h"
@@ -10,6 +10,7 @@
 #include "practice/answer_box.h"
 #include "sheet/graph_loading.h"
 #include "sheet/layout_blocks.h"
+#include "sheet/mark_outline.h"
 #include "sheet/paper.h"
 #include "sheet/render_sheet.h"
 #include "sheet/worksheet_document.h"
@@ -18,7 +19,6 @@
 #include "shell/program.h"
 
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLabel>
@@ -97,7 +97,10 @@ void TfrmPrintM::buildControls()
         imgFig[k]->setObjectName(QStringLiteral("imgFig%1").arg(k));
         imgFig[k]->setScaledContents(true);
         imgFig[k]->hide();
+        imgFig[k]->installEventFilter(this);
     }
+    Image1->installEventFilter(this);
+    shpMark = new MarkOutline(Image1);
     scrPage->setWidget(pnlPage);
     setWidget(body);
 }
@@ -111,6 +114,8 @@ void TfrmPrintM::buildMenu()
     QMenu *file = mnuMain->addMenu(U("ファイル(&F)"));
     file->setObjectName("mnuFile");
     file->addAction(U("開く(&O)"), &m_main, &TfrmMain::btnOpenClick);
+    file->addAction(U("コピーファイルを開く(&P)"), this, &TfrmPrintM::mnuOpenCopyFileClick)
+        ->setObjectName("mnuOpenCopyFile");
     mnuOverwrite = file->addAction(U("上書き保存(&S)"), &m_main, &TfrmMain::btnOverwriteClick);
     file->addAction(U("印刷(&P)"), &m_main, &TfrmMain::btnPrintClick);
     file->addAction(U("閉じる(&C)"), this, &QWidget::close);
@@ -175,6 +180,8 @@ void TfrmPrintM::FormActivate()
         ActivateSheet();
     m_program.renderTables.collectAnswerFields = true;
     redrawSheet();
+    // The copy area buttons act on the active sheet's mark, so they follow the sheet.
+    m_main.setCopyButtonsEnabled(!shpMark->shownRect().isEmpty());
 }
 
 void TfrmPrintM::ActivateSheet()
@@ -239,6 +246,8 @@ RenderContext TfrmPrintM::renderContext() const
     context.classFlagBox = (m_sheet.optionFlags & kClassFlagOption) != 0;
     context.dateLineBox = (m_sheet.optionFlags & kDateLineOption) != 0;
     context.printStampBox = (m_sheet.optionFlags & kPrintStampOption) != 0;
+    // The print mode dialog numbers the sheets; the page shows the number the next print gets.
+    m_seams.applyPrintNumbering(context);
     context.schoolName = state.schoolName;
     context.learnerName = state.learnerName;
     const QDateTime now = QDateTime::currentDateTime();
@@ -378,48 +387,9 @@ void TfrmPrintM::mnuClipboardClick()
     QGuiApplication::clipboard()->setImage(m_page);
 }
 
-void TfrmPrintM::closeEvent(QCloseEvent *event)
+void TfrmPrintM::mnuOpenCopyFileClick()
 {
-    if (!FormCloseQuery()) {
-        event->ignore();
-        return;
-    }
-    FormClose();
-    QMdiSubWindow::closeEvent(event);
-}
-
-bool TfrmPrintM::FormCloseQuery()
-{
-    AppState &state = m_program.state;
-    state.activationRefresh = false;
-    bool canClose = true;
-    if (m_sheet.modified) {
-        switch (
-            m_program.prompter.askYesNoCancel(m_sheet.sheetKey + Utf8ToCp932("を保存しますか？"))) {
-        case PromptAnswer::Cancel:
-            canClose = false;
-            break;
-        case PromptAnswer::Yes:
-            if (m_sheet.openedFromMaster) {
-                if (m_seams.overwriteSave(*this))
-                    m_sheet.modified = false;
-            } else {
-                m_seams.saveAsCopyFile(*this);
-            }
-            // A save that was cancelled or failed must not cost the teacher the changes.
-            canClose = !m_sheet.modified;
-            break;
-        case PromptAnswer::No:
-            break;
-        }
-    }
-    state.activationRefresh = true;
-    return canClose;
-}
-
-void TfrmPrintM::FormClose()
-{
-    m_main.removeSheet(m_id);
+    m_main.openCopyFile();
 }
 
 } // namespace zelkon

@@ -13,15 +13,19 @@
 #include <QMdiSubWindow>
 
 #include <array>
+#include <string>
 #include <utility>
+#include <vector>
 
 class QAction;
 class QLabel;
 class QMenuBar;
+class QMouseEvent;
 class QScrollArea;
 
 namespace zelkon {
 
+class MarkOutline;
 struct MainSeams;
 struct Program;
 class TfrmMain;
@@ -58,13 +62,23 @@ public:
 
     QImage pageImage() const override { return m_page; }
     std::pair<QPoint, QPoint> selectionCorners() const override { return m_selection; }
-    void removeSelectionMark() override { m_selection = {}; }
+    void removeSelectionMark() override;
     RenderContext renderContext() const override;
     /// The sheet's menu is hidden in student mode: it reaches the teacher's commands.
     void applyLock(bool locked) override;
 
+    /// `SaveCopyFile` of this sheet: asks for a name in the save dialog until it is refused no
+    /// more or the dialog is cancelled, asks before replacing an existing file, and writes the
+    /// copy file (FileUpdate). True when it was written; on any other outcome the sheet keeps
+    /// its name and its modified mark.
+    bool SaveCopyFile();
+    /// "上書き保存": writes the sheet's layout and graphs into its unit of the master file. True
+    /// when written; a failure is shown and leaves the sheet modified.
+    bool OverwriteSave();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
@@ -76,12 +90,26 @@ private:
     /// The close question of a modified sheet; true when the window may close.
     bool FormCloseQuery();
     void FormClose();
+    /// Writes the copy file and renames the window and its entry in the open sheets.
+    bool FileUpdate(const std::string &path, const std::vector<std::string> &lines);
+
+    // The page and the graphs under the mouse.
+    void imgFigMouseDown(int k, QMouseEvent *event);
+    void Image1MouseDown(QMouseEvent *event);
+    void Image1DragOver(QPoint position);
+    void Image1EndDrag(QPoint position);
+    /// Where an event of a graph picture or of the page happened, in page pixels.
+    QPoint pagePosition(QObject *watched, const QMouseEvent *event) const;
+    void activateThisSheet();
+    /// Runs "キャンセル" of the copy area when a region of this sheet is marked.
+    void dropMarkedRegion();
 
     void mnuFilePopup();
     void mnuViewPopup();
     void mnuAnswerDisplayClick();
     void mnuSchoolNameClick();
     void mnuClipboardClick();
+    void mnuOpenCopyFileClick();
 
     void showView(bool reduced);
     void showGraphs();
@@ -95,6 +123,13 @@ private:
     QImage m_page;
     std::pair<QPoint, QPoint> m_selection;
 
+    /// What the mouse is dragging over the page.
+    enum class Drag { none, graph, region };
+    Drag m_drag = Drag::none;
+    int m_dragGraph = 0;        ///< the graph being dragged, 1 to 15
+    bool m_dragStarted = false; ///< the mouse moved far enough to move the graph
+    QPoint m_dragStart;         ///< page pixels
+
     QMenuBar *mnuMain = nullptr;
     QAction *mnuOverwrite = nullptr;
     QAction *mnuAnswerDisplay = nullptr;
@@ -104,6 +139,8 @@ private:
     QLabel *Image2 = nullptr;
     /// The graph display images imgFig1 … imgFig15 over the page ([0] unused).
     std::array<QLabel *, kMaxGraphs + 1> imgFig{};
+    /// The outline of a dragged graph or of the marked region, over the page.
+    MarkOutline *shpMark = nullptr;
 };
 
 } // namespace zelkon

@@ -13,21 +13,6 @@
 
 namespace zelkon {
 
-namespace {
-
-// The refusal as the prompter can show it: CP932 cannot hold the character itself, so the
-// geta mark stands in its place beside its code point.
-std::string RefusalText(const Cp932Conversion &failed)
-{
-    std::string text = RefusedCharacterMessageUtf8(failed.badCharacter);
-    const std::size_t at = text.find(failed.badCharacter);
-    if (at != std::string::npos)
-        text.replace(at, failed.badCharacter.size(), "〓");
-    return Utf8ToCp932(text);
-}
-
-} // namespace
-
 TfrmJuku::TfrmJuku(Program &program, QWidget *parent)
     : QDialog(parent)
     , m_program(program)
@@ -76,7 +61,7 @@ void TfrmJuku::btnOkClick()
 {
     const Cp932Conversion name = ToCp932(edtSchool->text());
     if (!name.ok) {
-        m_program.prompter.message(RefusalText(name));
+        m_program.prompter.message(RefusedCharacterMessageCp932(name.badCharacter));
         return;
     }
     m_program.state.schoolName = name.bytes;

@@ -324,6 +324,7 @@ void TfrmMain::buildMenus()
     mnuFile = menuBar()->addMenu(U("ファイル(&F)"));
     mnuFile->setObjectName("mnuFile");
     mnuFile->addAction(Glyph("open"), U("開く(&O)"), this, &TfrmMain::btnOpenClick);
+    mnuFile->addAction(U("コピーファイルを開く(&P)"), this, &TfrmMain::openCopyFile);
     mnuFile->addSeparator();
     mnuFile->addAction(U("終了(&X)"), this, &QWidget::close);
 

@@ -59,6 +59,8 @@ MainSeams PlaceholderSeams(Prompter &prompter)
         = [say = Unavailable(prompter, "印刷")](SheetWindow &, const QImage &) { say(); };
     seams.showPaperDialog = Unavailable(prompter, "用紙サイズとオプションの設定");
     seams.showPrintModeDialog = Unavailable(prompter, "印字モードの設定");
+    // Without the dialog the stamp shows its start values, which RenderContext holds already.
+    seams.applyPrintNumbering = [](RenderContext &) {};
     seams.takeSheetValues = [](SheetWindow &) {};
     seams.showAnswerFieldSettings
         = [say = Unavailable(prompter, "解答欄の設定")](SheetWindow &) { say(); };

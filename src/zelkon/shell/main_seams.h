@@ -14,6 +14,7 @@
 namespace zelkon {
 
 class Prompter;
+struct RenderContext;
 class SheetWindow;
 
 struct MainSeams
@@ -51,6 +52,9 @@ struct MainSeams
     std::function<std::optional<int>()> answerFieldWidth;
     /// The print mode dialog.
     std::function<void()> showPrintModeDialog;
+    /// Puts the print mode dialog's "№を付ける" and 開始番号, which every render prints in the
+    /// stamp, into a render's context.
+    std::function<void(RenderContext &)> applyPrintNumbering;
     /// A sheet being activated gives its values to the answer-field panel (margins and kran
     /// values), the print dialog (start number) and the paper dialog (option boxes).
     std::function<void(SheetWindow &)> takeSheetValues;

@@ -1,9 +1,18 @@
 // Creating zelkon's windows and wiring the main window to them.
 #include "shell/zelkon.h"
 
+#include "copyfiles/openprp.h"
 #include "index/menu.h"
 #include "master/open_path.h"
 #include "practice/renshu.h"
+#include "records/inputname.h"
+#include "records/kiroku.h"
+#include "records/password.h"
+#include "sheet/printm.h"
+#include "sheet/printmode.h"
+#include "sheet/printok.h"
+#include "sheet/setpaper.h"
+#include "sheet/settei.h"
 #include "sheet/sheet_host.h"
 #include "shell/help_viewer.h"
 #include "shell/juku.h"
@@ -34,10 +43,18 @@ Zelkon::Zelkon(Program &program, FileSystemView &files)
     m_sheetHost = std::make_unique<SheetHost>(program, *m_main, m_seams);
     m_openPath = std::make_unique<OpenPath>(program, *m_menu, *m_sheetHost);
     m_version = new TfrmVersion(program.edition, m_main.get());
+    m_settei = new TfrmSettei(program, *m_main);
+    m_openPrp = new TfrmOpenPRP(program, m_main.get());
+    m_printMode = new TfrmPrintMode(program, *m_main, m_main.get());
+    m_setPaper = new TfrmSetPaper(program, *m_main, m_main.get());
+    m_printOk = new TfrmPrintOk(program, *m_main, *m_printMode, m_main.get());
     m_title = new TfrmTitle(program);
     m_main->mdiArea()->addSubWindow(m_title);
     m_title->hide();
+    m_kiroku = new TfrmKiroku(program, m_main.get());
     m_renshu = new TfrmRenshu(program, *m_main, m_seams);
+    m_password = new TfrmPassword(program, m_main.get());
+    m_inputName = new TfrmInputName(program, *m_password, m_main.get());
     m_juku = new TfrmJuku(program, m_main.get());
     wireWindows();
 }
@@ -63,10 +80,60 @@ void Zelkon::wireWindows()
     m_openPath->setHooks({[this] { return m_seams.editNewUnit(); },
                           [this] { m_main->choosePaper(Paper::A4); },
                           [this] { return m_seams.browseCopyFile(); }});
-    m_menu->setHooks({[this] { m_seams.logOn(); }, {}, {}});
+    m_seams.browseCopyFile = [this] { return m_openPrp->browse(); };
+    // The record button shows the lesson the unit selection window shows, whose counts it
+    // then recomputes.
+    m_menu->setHooks({[this] { m_seams.logOn(); },
+                      [this] {
+                          const int lesson = m_menu->loadedLesson();
+                          return lesson >= 1 ? m_kiroku->ShowRecordWindow(lesson)
+                                             : m_kiroku->ShowRecordWindow();
+                      },
+                      {}});
+
+    m_seams.showPrintDialog
+        = [this](SheetWindow &, const QImage &picture) { m_printOk->execute(picture); };
+    m_seams.showPaperDialog = [this] { m_setPaper->execute(); };
+    m_seams.showPrintModeDialog = [this] { m_printMode->execute(); };
+    m_seams.applyPrintNumbering
+        = [this](RenderContext &context) { m_printMode->applyNumbering(context); };
+    m_seams.takeSheetValues = [this, others = m_seams.takeSheetValues](SheetWindow &sheet) {
+        others(sheet);
+        m_printOk->takeSheetValues(sheet);
+        m_setPaper->takeSheetValues(sheet);
+    };
+
+    m_seams.showAnswerFieldSettings
+        = [this](SheetWindow &sheet) { m_settei->OpenAnswerFieldSettings(sheet); };
+    m_seams.takeAnswerWidth = [this](SheetWindow &sheet) { m_settei->takeAnswerWidth(sheet); };
+    m_seams.answerFieldWidth = [this] { return std::optional<int>(m_settei->answerWidth()); };
+    // The print dialogs take their part of an activated sheet's values through the same seam,
+    // so whichever is wired first is kept and called before the panel.
+    m_seams.takeSheetValues = [this, others = m_seams.takeSheetValues](SheetWindow &sheet) {
+        others(sheet);
+        m_settei->takeSheetValues(sheet);
+    };
+
+    // Saving is the worksheet window's own; the seams reach the sheet they are handed, which in
+    // the close question is the sheet being closed rather than the active one.
+    m_seams.saveAsCopyFile = [](SheetWindow &sheet) {
+        if (auto *window = dynamic_cast<TfrmPrintM *>(&sheet))
+            window->SaveCopyFile();
+    };
+    m_seams.overwriteSave = [](SheetWindow &sheet) {
+        auto *window = dynamic_cast<TfrmPrintM *>(&sheet);
+        return window && window->OverwriteSave();
+    };
 
     m_seams.practise = [this](SheetWindow &sheet) { m_renshu->ShowPracticeWindow(&sheet); };
     m_renshu->setHooks({[this] { m_menu->refreshCounts(); }});
+
+    m_seams.logOn = [this] { m_inputName->ShowLogOn(); };
+    m_seams.showRecordWindow = [this] { return m_kiroku->ShowRecordWindow(); };
+    m_inputName->setHooks({[this] {
+        m_main->showLearnerName();
+        m_menu->refreshCounts();
+    }});
 }
 
 bool Zelkon::start()

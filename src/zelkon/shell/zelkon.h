@@ -14,10 +14,18 @@ class HelpViewer;
 class OpenPath;
 struct Program;
 class SheetHost;
+class TfrmInputName;
 class TfrmJuku;
+class TfrmKiroku;
 class TfrmMain;
 class TfrmMenu;
+class TfrmOpenPRP;
+class TfrmPassword;
+class TfrmPrintMode;
+class TfrmPrintOk;
 class TfrmRenshu;
+class TfrmSettei;
+class TfrmSetPaper;
 class TfrmTitle;
 class TfrmVersion;
 
@@ -34,10 +42,18 @@ public:
     MainSeams &seams() { return m_seams; }
     TfrmMain &mainWindow() { return *m_main; }
     TfrmMenu &menuWindow() { return *m_menu; }
+    TfrmOpenPRP &copyFileBrowser() { return *m_openPrp; }
     TfrmTitle &titleWindow() { return *m_title; }
     TfrmVersion &versionDialog() { return *m_version; }
+    TfrmSettei &answerFieldPanel() { return *m_settei; }
+    TfrmPrintMode &printModeDialog() { return *m_printMode; }
+    TfrmSetPaper &paperDialog() { return *m_setPaper; }
+    TfrmPrintOk &printDialog() { return *m_printOk; }
     TfrmJuku &jukuDialog() { return *m_juku; }
     TfrmRenshu &practiceWindow() { return *m_renshu; }
+    TfrmInputName &logOnWindow() { return *m_inputName; }
+    TfrmPassword &passwordDialog() { return *m_password; }
+    TfrmKiroku &recordWindow() { return *m_kiroku; }
     HelpViewer &helpViewer() { return *m_help; }
 
     /// Shows the main window and runs its first show. False when start-up ended the program;
@@ -52,12 +68,20 @@ private:
     std::unique_ptr<HelpViewer> m_help;
     std::unique_ptr<TfrmMain> m_main;
     TfrmMenu *m_menu = nullptr;
+    TfrmOpenPRP *m_openPrp = nullptr;
     std::unique_ptr<SheetHost> m_sheetHost;
     std::unique_ptr<OpenPath> m_openPath;
     TfrmVersion *m_version = nullptr;
+    TfrmSettei *m_settei = nullptr;
+    TfrmPrintMode *m_printMode = nullptr;
+    TfrmSetPaper *m_setPaper = nullptr;
+    TfrmPrintOk *m_printOk = nullptr;
     TfrmTitle *m_title = nullptr;
     TfrmJuku *m_juku = nullptr;
     TfrmRenshu *m_renshu = nullptr;
+    TfrmKiroku *m_kiroku = nullptr;
+    TfrmPassword *m_password = nullptr;
+    TfrmInputName *m_inputName = nullptr;
 };
 
 } // namespace zelkon

@@ -119,5 +119,27 @@ TEST(UnitAreas, UnclosedBlocksAndUnitsRunToTheEnd)
     }
 }
 
+TEST(UnitAreas, SpanRunsThroughTheClosingLineOfTheUnit)
+{
+    const struct
+    {
+        const char *name;
+        std::vector<std::string> lines;
+        std::size_t first, end;
+    } cases[] = {
+        {"closed", {"x", "[[unit1", "<<ques", "a", ">>", "]]", "[[unit2"}, 1, 6},
+        {"]] inside a block", {"[[unit1", "<<hint", "]]", ">>", "]]", "y"}, 0, 5},
+        {"]] inside an unknown block ends it", {"[[unit1", "<<softkey", "]]", ">>", "]]"}, 0, 3},
+        {"no ]]", {"[[unit1", "<<ques", "a", ">>"}, 0, 4},
+    };
+    for (const auto &c : cases) {
+        const auto span = FindUnitSpan(c.lines, "[[unit1");
+        ASSERT_TRUE(span) << c.name;
+        EXPECT_EQ(span->first, c.first) << c.name;
+        EXPECT_EQ(span->end, c.end) << c.name;
+    }
+    EXPECT_FALSE(FindUnitSpan({"[[unit12", "]]"}, "[[unit1"));
+}
+
 } // namespace
 } // namespace zelkon

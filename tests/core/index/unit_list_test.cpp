@@ -2,6 +2,7 @@
 // choice taken at OK.
 #include "index/unit_list.h"
 
+#include "common/line_file.h"
 #include "support/test_support.h"
 
 #include <filesystem>
@@ -166,6 +167,39 @@ TEST_F(UnitSelectionCounts, LessonNotLoadedChangesNothing)
     RefreshUnitCounts(state, index, -1, table, messages);
     EXPECT_EQ(table.prefix(1, 1), "");
     EXPECT_TRUE(state.similarMarksStale);
+}
+
+TEST(SimilarProblems, OnePassOverTheBytesMarksWhatTheLineSearchMarks)
+{
+    const struct
+    {
+        const char *name;
+        std::string bytes;
+        std::vector<int> units;
+    } cases[] = {
+        {"CR LF lines", "[[unit1\r\n]]\r\n[[unit2R1\r\n[[unit3R2\r\n", {2}},
+        {"LF lines and the last line without a line end", "x\n[[unit12R1\n[[unit80R1", {12, 80}},
+        {"first line of the file", "[[unit7R1\r\nrest", {7}},
+        {"lone CR left in the last line", "[[unit5R1\r", {}},
+        {"not at a line start", "x[[unit2R1\r\n\r[[unit3R1\n", {}},
+        {"leading zero, beyond 80, longer numbers", "[[unit02R1\n[[unit81R1\n[[unit1000R1\n", {}},
+        {"more after R1", "[[unit2R12\n[[unit2R1 \n[[unit2R1x\r\n[[unit2r1\n", {}},
+        {"no number", "[[unitR1\n[[unit\n", {}},
+        // "[" can be the second byte of a two-byte character (0xE1 0x5B): it starts no line.
+        {"two-byte characters around", "\x95\x5C\n[[unit4R1\r\n\xE1\x5B[unit5R1\n", {4}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto marked = UnitsWithSimilarProblems(c.bytes);
+        const std::vector<std::string> lines = SplitLines(c.bytes);
+        std::vector<int> units;
+        for (int u = 1; u <= kCourseIndexLimit; ++u) {
+            EXPECT_EQ(marked.test(static_cast<std::size_t>(u)), HasSimilarProblem(lines, u)) << u;
+            if (marked.test(static_cast<std::size_t>(u)))
+                units.push_back(u);
+        }
+        EXPECT_EQ(units, c.units);
+    }
 }
 
 TEST(UnitSelectionTable, PositionsOutsideTheTableAreNotStored)

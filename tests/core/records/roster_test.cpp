@@ -91,5 +91,75 @@ TEST(Roster, AnUnreadableRosterIsNeverReplaced)
     }
 }
 
+TEST(Roster, ChangesMergeWithThoseOfAnotherMachine)
+{
+    const std::vector<std::string> loaded = test::JLines({"公開", "生徒", "山田"});
+    const struct
+    {
+        const char *name;
+        std::vector<std::string> current;
+        std::vector<std::string> names;
+        std::vector<std::string> merged;
+    } cases[] = {
+        {"file unchanged: the window's list as it is",
+         {"公開", "生徒", "山田"},
+         {"山田", "公開", "新人"},
+         {"山田", "公開", "新人"}},
+        {"a name added elsewhere stays",
+         {"公開", "生徒", "山田", "花子"},
+         {"公開", "山田", "新人"},
+         {"公開", "山田", "花子", "新人"}},
+        {"a name removed elsewhere stays removed",
+         {"公開", "山田"},
+         {"公開", "生徒", "山田", "新人"},
+         {"公開", "山田", "新人"}},
+        {"the same name added on both machines once",
+         {"公開", "生徒", "山田", "新人"},
+         {"公開", "生徒", "山田", "新人"},
+         {"公開", "生徒", "山田", "新人"}},
+        {"a failed load added to what is there",
+         {"公開", "生徒"},
+         {"新人"},
+         {"公開", "生徒", "新人"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::vector<std::string> base = std::string(c.name).starts_with("a failed load")
+                                                  ? std::vector<std::string>{}
+                                                  : loaded;
+        EXPECT_EQ(MergeRosterChanges(test::JLines(c.current), base, test::JLines(c.names)),
+                  test::JLines(c.merged));
+    }
+}
+
+TEST(Roster, SavingChangesKeepsWhatAnotherMachineSavedMeanwhile)
+{
+    test::TempDir dir;
+    std::vector<std::string> loaded;
+    ASSERT_TRUE(LoadRoster(dir.composed(), loaded));
+    // Another machine on the same folder adds a name while this window is open.
+    test::WriteBytes(dir.file("sname.txt"), J("公開\r\n花子\r\n"));
+
+    std::vector<std::string> saved;
+    ASSERT_TRUE(SaveRosterChanges(dir.composed(), loaded, test::JLines({"新人"}), &saved));
+    EXPECT_EQ(test::ReadBytes(dir.file("sname.txt")), J("花子\r\n新人\r\n"));
+    EXPECT_EQ(saved, test::JLines({"花子", "新人"}));
+}
+
+TEST(Roster, RecordsFolderMadeWithTheFoldersAbove)
+{
+    test::TempDir dir;
+    const std::string folder = dir.composed() + "a\\LogOn\\";
+    ASSERT_TRUE(CreateRecordsFolder(folder));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("a/LogOn")));
+    EXPECT_TRUE(CreateRecordsFolder(folder));
+
+    test::WriteBytes(dir.file("file"), "x");
+    std::string error;
+    EXPECT_FALSE(CreateRecordsFolder(dir.composed() + "file\\LogOn\\", &error));
+    EXPECT_EQ(test::U(error),
+              "ディレクトリ " + test::U(dir.composed()) + "file\\LogOn\\ を作成できません");
+}
+
 } // namespace
 } // namespace zelkon

@@ -226,6 +226,7 @@ TEST(CopyFile, FileUpdateWritesTheLinesAndRenamesTheSheet)
     sheet.unitNumber = 2;
     sheet.locator.variant = 1;
     sheet.sheetKey = "C:\\Z\\chiri\\CH3.que-U2R1";
+    sheet.openedFromMaster = true;
     sheet.modified = true;
     const std::string path = dir.composed() + "unit.prp";
     const Lines lines = {"[[unitX", J("地図表"), "]]"};
@@ -240,6 +241,9 @@ TEST(CopyFile, FileUpdateWritesTheLinesAndRenamesTheSheet)
     EXPECT_EQ(sheet.sheetKey, path);
     EXPECT_FALSE(sheet.modified);
     EXPECT_TRUE(messages.empty());
+    // The sheet now belongs to the copy file, as if opened from it.
+    EXPECT_FALSE(sheet.openedFromMaster);
+    EXPECT_TRUE(sheet.openedAsCopyFile);
 
     // Saved again under another name, the copy sheet was listed under its path.
     const std::string second = dir.composed() + "second.prp";
@@ -248,12 +252,51 @@ TEST(CopyFile, FileUpdateWritesTheLinesAndRenamesTheSheet)
     EXPECT_EQ(sheet.sheetKey, second);
 }
 
+TEST(CopyFile, OldKeyIsTheKeyTheSheetIsListedUnder)
+{
+    // A folder name holding ".que" does not make a copy file a master file.
+    TempDir dir;
+    Worksheet sheet;
+    sheet.filePath = "/home/x.queue/old.prp";
+    sheet.sheetKey = sheet.filePath;
+    sheet.unitNumber = 4;
+    std::string oldKey;
+    Messages messages;
+
+    ASSERT_TRUE(FileUpdate(sheet, dir.composed() + "new.prp", {"[[unitX", "]]"}, oldKey, messages));
+    EXPECT_EQ(oldKey, "/home/x.queue/old.prp");
+}
+
+TEST(CopyFile, SaveDialogStartsInTheLessonsPrefixFolder)
+{
+    CourseIndex index;
+    index.lessonPrefix[1] = "ch";
+    index.lessonPrefix[2] = "re";
+    index.lessonPrefix[80] = "zz";
+    const std::pair<int, std::string> cases[] = {
+        {2, "C:\\Z\\re"}, {1, "C:\\Z\\ch"}, {80, "C:\\Z\\zz"}, {0, "C:\\Z\\ch"}, {81, "C:\\Z\\ch"}};
+    for (const auto &[lesson, folder] : cases)
+        EXPECT_EQ(CopyFileFolder("C:\\Z\\", index, lesson), folder) << lesson;
+}
+
+TEST(CopyFile, SavedPaperWidthIsThatOfTheSheetsPaper)
+{
+    const std::pair<std::int32_t, std::int32_t> cases[]
+        = {{546, 546}, {630, 630}, {771, 771}, {891, 891}, {700, 630}, {0, 630}};
+    for (const auto &[width, saved] : cases) {
+        Worksheet sheet;
+        sheet.paper = {0, width, 0};
+        EXPECT_EQ(SavedPaperWidth(sheet), saved) << width;
+    }
+}
+
 TEST(CopyFile, FailedWriteLeavesTheSheetAsItWas)
 {
     TempDir dir;
     Worksheet sheet;
     sheet.filePath = "/home/jane/old.prp";
     sheet.sheetKey = sheet.filePath;
+    sheet.openedFromMaster = true;
     sheet.modified = true;
     const std::string path = dir.composed() + J("無い\\unit.prp");
     std::string oldKey = "untouched";
@@ -267,6 +310,8 @@ TEST(CopyFile, FailedWriteLeavesTheSheetAsItWas)
     EXPECT_EQ(sheet.filePath, "/home/jane/old.prp");
     EXPECT_EQ(sheet.sheetKey, "/home/jane/old.prp");
     EXPECT_TRUE(sheet.modified);
+    EXPECT_TRUE(sheet.openedFromMaster);
+    EXPECT_FALSE(sheet.openedAsCopyFile);
 }
 
 } // namespace
