@@ -1,7 +1,11 @@
 // check: reads every index, master file and unit of a courseware folder as the program would,
-// and reports each problem as "path:line: message".
+// runs the master file editor's checks on every unit, and reports each problem as
+// "path:line: message".
 #include "commands.h"
 
+#include "authoring/answer_marks.h"
+#include "authoring/layout_check.h"
+#include "authoring/unit_areas.h"
 #include "common/cp932.h"
 #include "common/line_file.h"
 #include "common/path.h"
@@ -13,6 +17,7 @@
 #include "tool_output.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace zelkon::tool {
 
@@ -20,6 +25,41 @@ namespace {
 
 // The most similar problems a unit can have.
 constexpr int kMaxVariants = 5;
+
+using AreaLines = std::vector<std::string> UnitAreas::*;
+
+// The file line (from 0) that the editor's reading of the unit under `lines[headerIndex]` puts
+// at `entry` of an area. That reading takes the file one line at a time, so it is the last line
+// of the shortest run of lines from the header whose reading fills the area beyond `entry`.
+std::size_t FileLineOfAreaEntry(const std::vector<std::string> &lines,
+                                std::size_t headerIndex,
+                                AreaLines area,
+                                std::size_t entry)
+{
+    std::vector<std::string> run;
+    for (std::size_t i = headerIndex; i < lines.size(); ++i) {
+        run.push_back(lines[i]);
+        const std::optional<UnitAreas> areas = ReadUnitAreas(run, lines[headerIndex]);
+        if (areas && ((*areas).*area).size() > entry)
+            return i;
+    }
+    return headerIndex;
+}
+
+// Points the editor's messages about an area at the file: a message about entry N (from 1) of
+// the area goes to the file line that holds that entry, one about no entry to the header line.
+void PlaceAreaMessages(Messages &messages,
+                       const std::vector<std::string> &lines,
+                       std::size_t headerIndex,
+                       AreaLines area)
+{
+    for (Message &m : messages) {
+        const std::size_t line = m.line > 0 ? FileLineOfAreaEntry(
+                                     lines, headerIndex, area, static_cast<std::size_t>(m.line) - 1)
+                                            : headerIndex;
+        m.line = static_cast<int>(line) + 1;
+    }
+}
 
 class Checker
 {
@@ -84,6 +124,7 @@ private:
                       0}});
                 continue;
             }
+            checkEditing(path, lines, UnitHeaderLine(u, 0));
             // Similar problems count only while they follow one another in the file.
             auto from = std::find(lines.begin(), lines.end(), UnitHeaderLine(u, 0));
             for (int v = 1; v <= kMaxVariants; ++v) {
@@ -91,6 +132,7 @@ private:
                 if (from == lines.end())
                     break;
                 checkUnit(path, index, section, u, v);
+                checkEditing(path, lines, UnitHeaderLine(u, v));
             }
         }
     }
@@ -116,6 +158,28 @@ private:
                                  messages);
         report(path, messages);
         return ok || !messages.empty();
+    }
+
+    // The checks the master file editor runs on the unit when it loads it and before it stores
+    // it: the answer marks of the question lines and the line counts of the layout blocks.
+    void checkEditing(const std::string &path,
+                      const std::vector<std::string> &lines,
+                      const std::string &headerLine)
+    {
+        const std::optional<UnitAreas> areas = ReadUnitAreas(lines, headerLine);
+        if (!areas)
+            return;
+        const std::size_t headerIndex = FindUnitSpan(lines, headerLine)->first;
+
+        Messages marks;
+        CheckAnswerMarks(areas->question, marks);
+        PlaceAreaMessages(marks, lines, headerIndex, &UnitAreas::question);
+        report(path, marks);
+
+        Messages layout;
+        CheckLayoutBlocks(areas->layout, layout);
+        PlaceAreaMessages(layout, lines, headerIndex, &UnitAreas::layout);
+        report(path, layout);
     }
 
     std::string m_programFolder;

@@ -16,8 +16,22 @@ int DumpIndex(const QString &folder, std::optional<int> lesson);
 /// dump-unit FILE HEADER [--mode master|copy]: the unit's lists as JSON; 0 when it was read.
 int DumpUnit(const QString &file, const QString &header, bool copyMode);
 
-/// check FOLDER: one line per problem of the courseware, "path:line: message"; 1 when any.
+/// check FOLDER: one line per problem of the courseware, "path:line: message", the master file
+/// editor's answer-mark and layout-block messages included; 1 when any.
 int Check(const QString &folder);
+
+/// The two filters the master file editor applies when it derives the choice block.
+struct ChoiceFilters
+{
+    bool digit = true; ///< "数字除く"
+    bool label = true; ///< "記号除く"
+};
+
+/// extract FILE HEADER [--no-digit-filter] [--no-label-filter]: the unit's answers and derived
+/// choice block as JSON, with "failLine" the index (from 0) of the question line failing the
+/// answer-mark check (0 also when no line has a mark), null when the marks pass; 1 when the
+/// marks fail or the unit cannot be read.
+int Extract(const QString &file, const QString &header, const ChoiceFilters &filters);
 
 /// What export is asked to draw and where.
 struct ExportRequest

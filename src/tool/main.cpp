@@ -27,10 +27,24 @@ struct ToolOptions
     QCommandLineOption paper{"paper", "export: paper B5, A4, B4 or A3 (else the unit's).", "P"};
     QCommandLineOption out{"out", "export: the file to write, .pdf or .png.", "FILE"};
     QCommandLineOption all{"all", "export: every unit of the lesson, one PDF page each."};
+    QCommandLineOption noDigitFilter{"no-digit-filter",
+                                     "extract: keep choices made only of full-width digits."};
+    QCommandLineOption noLabelFilter{
+        "no-label-filter", "extract: keep choices that are a single label like ア or Ａ."};
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({lesson, mode, section, unit, variant, answers, paper, out, all});
+        parser.addOptions({lesson,
+                           mode,
+                           section,
+                           unit,
+                           variant,
+                           answers,
+                           paper,
+                           out,
+                           all,
+                           noDigitFilter,
+                           noLabelFilter});
     }
 };
 
@@ -42,6 +56,7 @@ int Usage(const QCommandLineParser &parser, const char *problem = nullptr)
     std::fputs("\nCommands:\n"
                "  dump-index FOLDER [--lesson K]\n"
                "  dump-unit FILE HEADER [--mode master|copy]\n"
+               "  extract FILE HEADER [--no-digit-filter] [--no-label-filter]\n"
                "  check FOLDER\n"
                "  export FOLDER --lesson K --section S --unit U [--variant V] [--answers]\n"
                "         [--paper B5|A4|B4|A3] --out FILE(.pdf|.png)\n"
@@ -123,7 +138,7 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription("Zelkon++ courseware on the command line");
     parser.addHelpOption();
     options.addTo(parser);
-    parser.addPositionalArgument("command", "dump-index, dump-unit, check or export");
+    parser.addPositionalArgument("command", "dump-index, dump-unit, extract, check or export");
 
     // The command decides the application object, so the arguments are looked at before there
     // is one; process() below reports whatever is wrong with them.
@@ -164,6 +179,12 @@ int main(int argc, char *argv[])
         if (mode != "master" && mode != "copy")
             return Usage(parser);
         return zelkon::tool::DumpUnit(args[1], args[2], mode == "copy");
+    }
+    if (command == "extract" && args.size() == 3) {
+        zelkon::tool::ChoiceFilters filters;
+        filters.digit = !parser.isSet(options.noDigitFilter);
+        filters.label = !parser.isSet(options.noLabelFilter);
+        return zelkon::tool::Extract(args[1], args[2], filters);
     }
     if (command == "check" && args.size() == 2)
         return zelkon::tool::Check(args[1]);

@@ -2,6 +2,7 @@
 #include "authoring/overwrite_save.h"
 
 #include "authoring/unit_store.h"
+#include "common/cp932.h"
 #include "common/line_file.h"
 #include "common/path.h"
 #include "master/unit_locator.h"
@@ -36,14 +37,25 @@ bool OverwriteSave(Worksheet &sheet, Messages &messages)
         return false;
     }
     std::vector<std::string> lines = SplitLines(bytes);
-    OverwriteUnit(
-        lines, UnitHeaderLine(sheet.locator.unit, sheet.locator.variant), SheetUnitAreas(sheet));
+    const std::string header = UnitHeaderLine(sheet.locator.unit, sheet.locator.variant);
+    // A unit removed from its file since the sheet was opened is not brought back by a layout:
+    // the teacher is told, and the file keeps what it holds.
+    if (!OverwriteUnit(lines, header, SheetUnitAreas(sheet))) {
+        messages.push_back({UnitMissingForOverwriteMessage(sheet.filePath, header), 0});
+        return false;
+    }
     if (!WriteLinesAtomic(fsPath, lines, &error)) {
         messages.push_back({error, 0});
         return false;
     }
     sheet.modified = false;
     return true;
+}
+
+std::string UnitMissingForOverwriteMessage(std::string_view path, std::string_view headerLine)
+{
+    return Utf8ToCp932("マスターファイル ") + std::string(path) + Utf8ToCp932(" に単元 ")
+           + std::string(headerLine) + Utf8ToCp932(" がありません\r\n上書き保存はしませんでした");
 }
 
 } // namespace zelkon

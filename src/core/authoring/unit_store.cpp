@@ -54,19 +54,18 @@ void StoreUnitText(std::vector<std::string> &fileLines,
         position, std::make_move_iterator(unit.begin()), std::make_move_iterator(unit.end()));
 }
 
-void OverwriteUnit(std::vector<std::string> &fileLines,
+bool OverwriteUnit(std::vector<std::string> &fileLines,
                    std::string_view headerLine,
                    const UnitAreas &sheetUnit)
 {
     std::optional<UnitAreas> areas = ReadUnitAreas(fileLines, headerLine);
-    if (!areas) {
-        StoreUnitText(fileLines, headerLine, sheetUnit);
-        return;
-    }
+    if (!areas)
+        return false;
     areas->layout = sheetUnit.layout;
     areas->questionGraph = sheetUnit.questionGraph;
     areas->answerGraph = sheetUnit.answerGraph;
     StoreUnitText(fileLines, headerLine, *areas);
+    return true;
 }
 
 } // namespace zelkon

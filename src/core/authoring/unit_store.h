@@ -26,9 +26,9 @@ void StoreUnitText(std::vector<std::string> &fileLines,
 /// "上書き保存" over the lines of a master file: the unit under `headerLine` is read as the editor
 /// loads it for an open sheet, with its layout area and both graph areas taken from
 /// `sheetUnit`, and stored back in its place; blocks the editor does not know are dropped from
-/// that unit, as the editor drops them. Lines that no longer hold the unit get `sheetUnit`
-/// appended whole, so the page on the sheet is what is saved rather than an empty template.
-void OverwriteUnit(std::vector<std::string> &fileLines,
+/// that unit, as the editor drops them. False, the lines untouched, when they no longer hold
+/// the unit: a layout has nothing to be written into, and nothing is put in the unit's place.
+bool OverwriteUnit(std::vector<std::string> &fileLines,
                    std::string_view headerLine,
                    const UnitAreas &sheetUnit);
 

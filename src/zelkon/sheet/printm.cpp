@@ -129,6 +129,7 @@ void TfrmPrintM::buildMenu()
     edit->addAction(U("学校名・塾名(&J)"), this, &TfrmPrintM::mnuSchoolNameClick);
     edit->addAction(U("編集(&E)"), &m_main, &TfrmMain::btnEditClick);
     edit->addAction(U("ｸﾘｯﾌﾟﾎﾞｰﾄﾞへｺﾋﾟｰ(&B)"), this, &TfrmPrintM::mnuClipboardClick);
+    edit->addAction(U("単元の追加(&D)"), &m_main, &TfrmMain::addUnit)->setObjectName("mnuAddUnit");
 
     QMenu *view = mnuMain->addMenu(U("表示(&V)"));
     view->setObjectName("mnuView");
@@ -171,6 +172,20 @@ void TfrmPrintM::TakeUnitRecord()
     m_id = m_main.addSheet(*this);
     applyLock(state.keyLock);
     showMessages(messages);
+}
+
+void TfrmPrintM::retakeUnitRecord(const UnitRecord &record)
+{
+    zelkon::RetakeUnitRecord(m_sheet, record);
+    Messages messages;
+    QtPictureLoader loader;
+    const std::string folder
+        = graphFolder(m_program.state.programFolder, m_program.index, m_sheet.locator.lesson);
+    Append(messages, LoadQuestionGraphs(m_sheet, folder, loader));
+    Append(messages, LoadAnswerGraphs(m_sheet, folder, loader));
+    showGraphs();
+    showMessages(messages);
+    redrawSheet();
 }
 
 void TfrmPrintM::FormActivate()

@@ -66,6 +66,9 @@ public:
     RenderContext renderContext() const override;
     /// The sheet's menu is hidden in student mode: it reaches the teacher's commands.
     void applyLock(bool locked) override;
+    /// `RetakeUnitRecord` after an add: the sheet takes the record, loads the bitmaps of both
+    /// graph lists again (reporting missing files) and redraws.
+    void retakeUnitRecord(const UnitRecord &record) override;
 
     /// `SaveCopyFile` of this sheet: asks for a name in the save dialog until it is refused no
     /// more or the dialog is cancelled, asks before replacing an existing file, and writes the

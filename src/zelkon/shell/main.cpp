@@ -332,6 +332,7 @@ void TfrmMain::buildMenus()
     mnuEdit->setObjectName("mnuEdit");
     mnuEdit->addAction(U("目次作成(&C)"), this, &TfrmMain::mnuIndexClick);
     mnuEdit->addAction(U("学校名・塾名(&J)"), this, &TfrmMain::openSchoolName);
+    mnuEdit->addAction(U("単元の追加(&D)"), this, &TfrmMain::addUnit)->setObjectName("mnuAddUnit");
 
     mnuWindow = menuBar()->addMenu(U("ウィンドウ(&W)"));
     mnuWindow->setObjectName("mnuWindow");

@@ -74,7 +74,10 @@ public:
     void removeSheet(WorksheetId id);
     /// The active worksheet; null when there is none.
     SheetWindow *activeSheet() const;
-    /// Activates the child window whose caption is `key`; false when there is none.
+    /// The open sheet listed under `key` in `openSheetList`; null when there is none. A sheet
+    /// to which units were added keeps its key while its caption shows the combined title.
+    SheetWindow *sheetOfKey(std::string_view key) const;
+    /// Activates the sheet listed under `key`; false when there is none.
     bool activateSheet(std::string_view key);
     /// "別解表示" is ticked.
     bool showAlternatives() const;

@@ -2,7 +2,6 @@
 #include "shell/main.h"
 
 #include "common/cp932.h"
-#include "platform/qstring_cp932.h"
 #include "shell/copy_area.h"
 #include "shell/main_seams.h"
 #include "shell/program.h"
@@ -220,13 +219,8 @@ void TfrmMain::mnuCloseAllClick()
     // Closing a sheet takes its key out of the list, so walk a copy.
     const std::vector<std::string> keys = m_openSheetList;
     for (const std::string &key : keys) {
-        const QString caption = ToQString(key);
-        for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
-            if (window->windowTitle() == caption) {
-                window->close();
-                break;
-            }
-        }
+        if (SheetWindow *sheet = sheetOfKey(key))
+            sheet->subWindow()->close();
     }
 }
 

@@ -2,7 +2,6 @@
 // scroll position and column layout.
 #include "shell/main.h"
 
-#include "platform/qstring_cp932.h"
 #include "shell/main_seams.h"
 #include "shell/program.h"
 #include "shell/sheet_window.h"
@@ -50,16 +49,21 @@ SheetWindow *TfrmMain::activeSheet() const
     return found == m_sheets.end() ? nullptr : found->second;
 }
 
+SheetWindow *TfrmMain::sheetOfKey(std::string_view key) const
+{
+    for (const auto &entry : m_sheets)
+        if (entry.second->sheet().sheetKey == key)
+            return entry.second;
+    return nullptr;
+}
+
 bool TfrmMain::activateSheet(std::string_view key)
 {
-    const QString caption = ToQString(key);
-    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
-        if (window->windowTitle() == caption) {
-            m_mdiArea->setActiveSubWindow(window);
-            return true;
-        }
-    }
-    return false;
+    SheetWindow *sheet = sheetOfKey(key);
+    if (!sheet)
+        return false;
+    m_mdiArea->setActiveSubWindow(sheet->subWindow());
+    return true;
 }
 
 bool TfrmMain::showAlternatives() const

@@ -5,6 +5,7 @@
 #include "sheet/paper.h"
 #include "sheet/render_context.h"
 #include "sheet/worksheet.h"
+#include "sheet/worksheet_document.h"
 
 #include <QImage>
 #include <QPoint>
@@ -61,6 +62,13 @@ public:
     /// Hides the sheet's own teacher functions in student mode (`locked`) and shows them
     /// otherwise; a sheet without any has nothing to do.
     virtual void applyLock(bool locked) { static_cast<void>(locked); }
+    /// Takes the unit record after a unit was added (`RetakeUnitRecord`) and lays the page out
+    /// again; a sheet with graph pictures loads those of the record's graph lists.
+    virtual void retakeUnitRecord(const UnitRecord &record)
+    {
+        RetakeUnitRecord(sheet(), record);
+        redrawSheet();
+    }
 };
 
 } // namespace zelkon

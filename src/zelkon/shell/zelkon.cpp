@@ -1,9 +1,16 @@
 // Creating zelkon's windows and wiring the main window to them.
 #include "shell/zelkon.h"
 
+#include "authoring/bmp.h"
+#include "authoring/editindex.h"
+#include "authoring/editques.h"
+#include "authoring/editsource.h"
+#include "authoring/inputtext.h"
 #include "copyfiles/openprp.h"
 #include "index/menu.h"
+#include "index/zentangen.h"
 #include "master/open_path.h"
+#include "master/readunit.h"
 #include "practice/renshu.h"
 #include "records/inputname.h"
 #include "records/kiroku.h"
@@ -44,13 +51,21 @@ Zelkon::Zelkon(Program &program, FileSystemView &files)
     m_openPath = std::make_unique<OpenPath>(program, *m_menu, *m_sheetHost);
     m_version = new TfrmVersion(program.edition, m_main.get());
     m_settei = new TfrmSettei(program, *m_main);
+    m_editSource = new TfrmEditSource(
+        program.prompter, [this](int topic) { m_seams.showHelpTopic(topic); }, m_main.get());
+    m_bmp = new TfrmBMP(m_main.get());
+    m_editQues = new TfrmEditQues(program, *m_editSource, *m_bmp, m_main.get());
+    m_inputText = new TfrmInputText(program.prompter, m_main.get());
+    m_editIndex = new TfrmEditIndex(program, *m_inputText, *m_editSource, m_main.get());
     m_openPrp = new TfrmOpenPRP(program, m_main.get());
     m_printMode = new TfrmPrintMode(program, *m_main, m_main.get());
     m_setPaper = new TfrmSetPaper(program, *m_main, m_main.get());
     m_printOk = new TfrmPrintOk(program, *m_main, *m_printMode, m_main.get());
+    m_readUnit = new TfrmReadUnit(program, *m_menu, m_main.get());
     m_title = new TfrmTitle(program);
     m_main->mdiArea()->addSubWindow(m_title);
     m_title->hide();
+    m_zenTangen = new TfrmZenTangen(program, *m_menu, m_main.get());
     m_kiroku = new TfrmKiroku(program, m_main.get());
     m_renshu = new TfrmRenshu(program, *m_main, m_seams);
     m_password = new TfrmPassword(program, m_main.get());
@@ -89,7 +104,8 @@ void Zelkon::wireWindows()
                           return lesson >= 1 ? m_kiroku->ShowRecordWindow(lesson)
                                              : m_kiroku->ShowRecordWindow();
                       },
-                      {}});
+                      [this] { m_zenTangen->execute(); }});
+    m_seams.addUnit = [this](SheetWindow &sheet) { m_readUnit->addUnit(sheet); };
 
     m_seams.showPrintDialog
         = [this](SheetWindow &, const QImage &picture) { m_printOk->execute(picture); };
@@ -124,6 +140,26 @@ void Zelkon::wireWindows()
         auto *window = dynamic_cast<TfrmPrintM *>(&sheet);
         return window && window->OverwriteSave();
     };
+
+    // The master file editor: on a sheet's unit from "編　集　", on a new unit from the open path.
+    m_seams.editMasterUnit
+        = [this](SheetWindow &sheet) { return m_editQues->EditUnit(sheet.sheet()); };
+    m_seams.editNewUnit = [this] { return m_editQues->EditNewUnit(); };
+    m_editQues->setHooks({[this] { m_menu->refreshCounts(); }});
+
+    // The index editor; its tree shows the unit selection window's labels of the lesson that
+    // window has loaded, and none of another lesson's units.
+    m_seams.readIndexEditor = [this] {
+        if (m_editIndex->ReadMainIndex())
+            m_editIndex->SelectWorksheetLesson();
+    };
+    m_seams.editIndex = [this] { m_editIndex->execute(); };
+    m_editIndex->setHooks({[this](int topic) { m_seams.showHelpTopic(topic); },
+                           [this](int lesson, int section, int unit) {
+                               return lesson == m_menu->loadedLesson()
+                                          ? m_menu->unitDisplay().prefix(section, unit)
+                                          : std::string();
+                           }});
 
     m_seams.practise = [this](SheetWindow &sheet) { m_renshu->ShowPracticeWindow(&sheet); };
     m_renshu->setHooks({[this] { m_menu->refreshCounts(); }});

@@ -14,6 +14,11 @@ class HelpViewer;
 class OpenPath;
 struct Program;
 class SheetHost;
+class TfrmBMP;
+class TfrmEditIndex;
+class TfrmEditQues;
+class TfrmEditSource;
+class TfrmInputText;
 class TfrmInputName;
 class TfrmJuku;
 class TfrmKiroku;
@@ -23,11 +28,13 @@ class TfrmOpenPRP;
 class TfrmPassword;
 class TfrmPrintMode;
 class TfrmPrintOk;
+class TfrmReadUnit;
 class TfrmRenshu;
 class TfrmSettei;
 class TfrmSetPaper;
 class TfrmTitle;
 class TfrmVersion;
+class TfrmZenTangen;
 
 class Zelkon
 {
@@ -46,10 +53,17 @@ public:
     TfrmTitle &titleWindow() { return *m_title; }
     TfrmVersion &versionDialog() { return *m_version; }
     TfrmSettei &answerFieldPanel() { return *m_settei; }
+    TfrmEditQues &masterFileEditor() { return *m_editQues; }
+    TfrmEditIndex &indexEditor() { return *m_editIndex; }
+    TfrmEditSource &sourceEditDialog() { return *m_editSource; }
+    TfrmInputText &textInputDialog() { return *m_inputText; }
+    TfrmBMP &pictureView() { return *m_bmp; }
     TfrmPrintMode &printModeDialog() { return *m_printMode; }
     TfrmSetPaper &paperDialog() { return *m_setPaper; }
     TfrmPrintOk &printDialog() { return *m_printOk; }
     TfrmJuku &jukuDialog() { return *m_juku; }
+    TfrmReadUnit &unitHolder() { return *m_readUnit; }
+    TfrmZenTangen &allUnitsWindow() { return *m_zenTangen; }
     TfrmRenshu &practiceWindow() { return *m_renshu; }
     TfrmInputName &logOnWindow() { return *m_inputName; }
     TfrmPassword &passwordDialog() { return *m_password; }
@@ -73,11 +87,18 @@ private:
     std::unique_ptr<OpenPath> m_openPath;
     TfrmVersion *m_version = nullptr;
     TfrmSettei *m_settei = nullptr;
+    TfrmEditSource *m_editSource = nullptr;
+    TfrmBMP *m_bmp = nullptr;
+    TfrmEditQues *m_editQues = nullptr;
+    TfrmInputText *m_inputText = nullptr;
+    TfrmEditIndex *m_editIndex = nullptr;
     TfrmPrintMode *m_printMode = nullptr;
     TfrmSetPaper *m_setPaper = nullptr;
     TfrmPrintOk *m_printOk = nullptr;
     TfrmTitle *m_title = nullptr;
     TfrmJuku *m_juku = nullptr;
+    TfrmReadUnit *m_readUnit = nullptr;
+    TfrmZenTangen *m_zenTangen = nullptr;
     TfrmRenshu *m_renshu = nullptr;
     TfrmKiroku *m_kiroku = nullptr;
     TfrmPassword *m_password = nullptr;

@@ -116,18 +116,36 @@ TEST(OverwriteSave, SimilarProblemIsFoundByItsOwnHeader)
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "[[unit2R1"), 1);
 }
 
-TEST(OverwriteSave, MissingFileGetsTheSheetsUnit)
+TEST(OverwriteSave, UnitNoLongerInItsFileIsReportedAndNothingWritten)
 {
     TempDir dir;
-    Worksheet sheet = SheetOfUnit(dir.composed() + "ch1.que", {1, 1, 2, 0});
-    Messages messages;
+    const std::string others = "[[unit1\r\n]]\r\n[[unit2R1\r\n]]\r\n";
+    WriteBytes(dir.file("ch1.que"), others);
+    const struct
+    {
+        const char *name;
+        std::string file;
+    } cases[] = {
+        {"the file holds other units only", "ch1.que"},
+        {"the file is gone", "ch2.que"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.composed() + c.file;
+        Worksheet sheet = SheetOfUnit(path, {1, 1, 2, 0});
+        Messages messages;
 
-    ASSERT_TRUE(OverwriteSave(sheet, messages));
+        EXPECT_FALSE(OverwriteSave(sheet, messages));
 
-    const Lines lines = SplitLines(ReadBytes(dir.file("ch1.que")));
-    ASSERT_GE(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "[[unit2");
-    EXPECT_EQ(lines[2], sheet.questionLines[0]);
+        EXPECT_TRUE(sheet.modified);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, UnitMissingForOverwriteMessage(path, "[[unit2"));
+        EXPECT_EQ(U(messages[0].text),
+                  "マスターファイル " + U(path)
+                      + " に単元 [[unit2 がありません\r\n上書き保存はしませんでした");
+    }
+    EXPECT_EQ(ReadBytes(dir.file("ch1.que")), others);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("ch2.que")));
 }
 
 TEST(OverwriteSave, FailuresLeaveFileAndSheetAlone)
@@ -139,11 +157,11 @@ TEST(OverwriteSave, FailuresLeaveFileAndSheetAlone)
         const char *name;
         std::string path;
         bool fromMaster;
-        bool message;
+        const char *messageStart; ///< none: no message
     } cases[] = {
-        {"a copy-file sheet has no unit to write into", dir.composed() + "x.que", false, false},
-        {"a folder in place of the file", dir.composed() + "folder.que", true, true},
-        {"a missing folder", dir.composed() + J("無い\\ch1.que"), true, true},
+        {"a copy-file sheet has no unit to write into", dir.composed() + "x.que", false, nullptr},
+        {"a folder in place of the file", dir.composed() + "folder.que", true, "ファイル "},
+        {"a missing folder", dir.composed() + J("無い\\ch1.que"), true, "マスターファイル "},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -154,9 +172,9 @@ TEST(OverwriteSave, FailuresLeaveFileAndSheetAlone)
         EXPECT_FALSE(OverwriteSave(sheet, messages));
 
         EXPECT_TRUE(sheet.modified);
-        ASSERT_EQ(messages.size(), c.message ? 1u : 0u);
-        if (c.message) {
-            EXPECT_TRUE(U(messages[0].text).starts_with("ファイル ")) << U(messages[0].text);
+        ASSERT_EQ(messages.size(), c.messageStart ? 1u : 0u);
+        if (c.messageStart) {
+            EXPECT_TRUE(U(messages[0].text).starts_with(c.messageStart)) << U(messages[0].text);
         }
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.que")));

@@ -127,7 +127,7 @@ TEST(UnitStore, OverwriteTakesLayoutAndGraphsFromTheSheetAndTheRestFromTheFile)
     sheet.questionGraph = {"map.bmp", "440", "145"};
     sheet.layout = {"<<value", "891", ">>", "<<font", "14", ">>", "<<kran", "1", ">>"};
 
-    OverwriteUnit(file, "[[unit2", sheet);
+    EXPECT_TRUE(OverwriteUnit(file, "[[unit2", sheet));
 
     EXPECT_EQ(file, JLines({"[[unit1", "<<ques",     "one",    ">>",
                             "]]",      "[[unit2",    "<<ques", "２．川の名前は　#　信濃川　#　",
@@ -140,32 +140,26 @@ TEST(UnitStore, OverwriteTakesLayoutAndGraphsFromTheSheetAndTheRestFromTheFile)
                             "]]",      "[[unit3",    "]]"}));
 }
 
-TEST(UnitStore, OverwriteOfAUnitTheFileNoLongerHoldsAppendsTheSheet)
+TEST(UnitStore, OverwriteOfAUnitTheFileNoLongerHoldsChangesNothing)
 {
-    Lines file = {"[[unit1", "]]"};
     UnitAreas sheet;
     sheet.question = {"q"};
     sheet.choice = {"c"};
     sheet.layout = {"<<value", "630", ">>"};
-
-    OverwriteUnit(file, "[[unit2R1", sheet);
-
-    EXPECT_EQ(file,
-              (Lines{"[[unit1",
-                     "]]",
-                     "[[unit2R1",
-                     "<<ques",
-                     "q",
-                     ">>",
-                     "<<kgroup",
-                     "c",
-                     ">>",
-                     "<<dummy",
-                     ">>",
-                     "<<value",
-                     "630",
-                     ">>",
-                     "]]"}));
+    const struct
+    {
+        const char *name;
+        Lines file;
+    } cases[] = {
+        {"other units only", {"[[unit1", "]]", "[[unit2", "]]"}},
+        {"empty file", {}},
+        {"header only as the start of a longer one", {"[[unit2R10", "]]"}},
+    };
+    for (const auto &c : cases) {
+        Lines lines = c.file;
+        EXPECT_FALSE(OverwriteUnit(lines, "[[unit2R1", sheet)) << c.name;
+        EXPECT_EQ(lines, c.file) << c.name;
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // unit, setters, activation, answer display, graphs, the reduced view, the menu and closing.
 #include "shell_fixture.h"
 
+#include "authoring/editques.h"
 #include "common/cp932.h"
 #include "index/menu.h"
 #include "platform/fonts.h"
@@ -483,11 +484,19 @@ void PrintMTest::missingUnitAsksToCreateIt()
     QVERIFY(main().openSheetList().empty());
     QCOMPARE(main().activeSheet(), nullptr);
 
-    // The editor that creates it is not in the program yet: it says so and nothing opens.
-    prompter()
-        .expectYesNo(kCreateQuestion, true)
-        .expectMessage("「単元の新規作成」はまだ使えません");
+    // Yes opens the master file editor on the new unit; cancelled there, nothing opens.
+    prompter().expectYesNo(kCreateQuestion, true);
+    TfrmEditQues &editor = m_fixture->zelkon->masterFileEditor();
+    auto *cancel = new QTimer(&editor);
+    connect(cancel, &QTimer::timeout, &editor, [&editor, cancel] {
+        if (!editor.isVisible())
+            return;
+        cancel->stop();
+        QTest::mouseClick(editor.findChild<QPushButton *>("btnCancel"), Qt::LeftButton);
+    });
+    cancel->start(10);
     open(0, 2, 0);
+    delete cancel;
     QVERIFY(main().openSheetList().empty());
     QCOMPARE(program().state.openWorksheetCount, 0);
 }
