@@ -9,6 +9,7 @@
 #include "index/main_index.h"
 #include "platform/qstring_cp932.h"
 #include "shell/program.h"
+#include "shell/widgets.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -29,15 +30,10 @@ namespace {
 
 constexpr const char *kHintProperty = "zelkonHint";
 
-QString T(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QFont Gothic(int pixels)
 {
     QFont font;
-    font.setFamilies({T("ＭＳ Ｐゴシック")});
+    font.setFamilies({U("ＭＳ Ｐゴシック")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixels);
     return font;
@@ -52,7 +48,7 @@ void SetTextColour(QWidget *widget, QColor colour)
 
 QLabel *Caption(const char *utf8, QWidget *parent)
 {
-    auto *label = new QLabel(T(utf8), parent);
+    auto *label = new QLabel(U(utf8), parent);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -72,7 +68,7 @@ TfrmEditIndex::TfrmEditIndex(Program &program,
 {
     setObjectName("frmEditIndex");
     setModal(true);
-    setWindowTitle(T("Zelkon Editor 教材の作成"));
+    setWindowTitle(U("Zelkon Editor 教材の作成"));
     setFont(Gothic(14));
     // Moves over the window's own background show its hint; its controls have theirs.
     setMouseTracking(true);
@@ -89,14 +85,14 @@ void TfrmEditIndex::buildControls()
     const auto list = [this](const char *name, const char *hint) {
         auto *widget = new QListWidget(this);
         widget->setObjectName(name);
-        widget->setProperty(kHintProperty, T(hint));
+        widget->setProperty(kHintProperty, U(hint));
         return widget;
     };
     const auto button = [this](const char *name, const char *text, const char *hint) {
-        auto *widget = new QPushButton(T(text), this);
+        auto *widget = new QPushButton(U(text), this);
         widget->setObjectName(name);
         if (hint)
-            widget->setProperty(kHintProperty, T(hint));
+            widget->setProperty(kHintProperty, U(hint));
         widget->setAutoDefault(false);
         widget->setMinimumHeight(30);
         return widget;
@@ -123,7 +119,7 @@ void TfrmEditIndex::buildControls()
 
     trvSect = new QTreeWidget(this);
     trvSect->setObjectName("trvSect");
-    trvSect->setProperty(kHintProperty, T("インデックスの全構造を表示します"));
+    trvSect->setProperty(kHintProperty, U("インデックスの全構造を表示します"));
     trvSect->setHeaderHidden(true);
     trvSect->setColumnCount(1);
     trvSect->setIconSize(QSize(16, 16));
@@ -203,9 +199,9 @@ void TfrmEditIndex::layoutControls()
     lists->addLayout(column(lblTree, trvSect, nullptr, nullptr), 5);
 
     auto *paths = new QGridLayout;
-    paths->addWidget(new QLabel(T("ｲﾝﾃﾞｯｸｽﾌｧｲﾙ"), this), 0, 0);
+    paths->addWidget(new QLabel(U("ｲﾝﾃﾞｯｸｽﾌｧｲﾙ"), this), 0, 0);
     paths->addWidget(edtIndex, 0, 1);
-    paths->addWidget(new QLabel(T("マスターﾌｧｲﾙ"), this), 1, 0);
+    paths->addWidget(new QLabel(U("マスターﾌｧｲﾙ"), this), 1, 0);
     paths->addWidget(edtDataFile, 1, 1);
 
     auto *buttons = new QHBoxLayout;
@@ -454,13 +450,13 @@ void TfrmEditIndex::btnExpandClick()
         for (int s = 0; s < root->childCount(); ++s)
             root->child(s)->setExpanded(m_expanded);
     }
-    btnExpand->setText(m_expanded ? T("表示を圧縮する") : T("表示を展開する"));
+    btnExpand->setText(m_expanded ? U("表示を圧縮する") : U("表示を展開する"));
     btnExpand->setIcon(ExpandGlyph(/*collapse=*/m_expanded));
 }
 
 void TfrmEditIndex::showHint(const char *utf8)
 {
-    pnlHint->setText(T(utf8));
+    pnlHint->setText(U(utf8));
 }
 
 void TfrmEditIndex::mouseMoveEvent(QMouseEvent *event)

@@ -5,6 +5,7 @@
 #include "authoring/cp932_text_edit.h"
 #include "authoring/editsource.h"
 #include "shell/program.h"
+#include "shell/widgets.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -21,15 +22,10 @@ namespace zelkon {
 
 namespace {
 
-QString T(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 // A caption over an area, in the bold the block names are read by.
 QLabel *AreaLabel(const char *text, QWidget *parent)
 {
-    auto *label = new QLabel(T(text), parent);
+    auto *label = new QLabel(U(text), parent);
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
@@ -54,9 +50,9 @@ QHBoxLayout *CounterRow(const char *before, QLabel *count, const char *after, QW
     auto *row = new QHBoxLayout;
     row->setSpacing(4);
     if (before)
-        row->addWidget(new QLabel(T(before), parent));
+        row->addWidget(new QLabel(U(before), parent));
     row->addWidget(count);
-    row->addWidget(new QLabel(T(after), parent));
+    row->addWidget(new QLabel(U(after), parent));
     row->addStretch(1);
     return row;
 }
@@ -74,7 +70,7 @@ TfrmEditQues::TfrmEditQues(Program &program,
 {
     setObjectName("frmEditQues");
     setModal(true);
-    setWindowTitle(T("マスターファイルの編集"));
+    setWindowTitle(U("マスターファイルの編集"));
     buildControls();
     connectControls();
 }
@@ -82,12 +78,12 @@ TfrmEditQues::TfrmEditQues(Program &program,
 void TfrmEditQues::buildControls()
 {
     const auto button = [this](const char *name, const char *caption, const char *hint = nullptr) {
-        auto *made = new QPushButton(T(caption), this);
+        auto *made = new QPushButton(U(caption), this);
         made->setObjectName(name);
         // Enter belongs to the areas; no button is pressed by it.
         made->setAutoDefault(false);
         if (hint)
-            made->setToolTip(T(hint));
+            made->setToolTip(U(hint));
         return made;
     };
     const auto area = [this](const char *name) {
@@ -122,7 +118,7 @@ void TfrmEditQues::buildControls()
         wide->setMinimumWidth(96);
 
     MemQues = area("MemQues");
-    QFont mincho(T("ＭＳ 明朝"));
+    QFont mincho(U("ＭＳ 明朝"));
     mincho.setPixelSize(13);
     MemQues->setFont(mincho);
     MemQues->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -142,10 +138,10 @@ void TfrmEditQues::buildControls()
     lblKosuh = counter("lblKosuh");
     lblKosuh2 = counter("lblKosuh2");
     lblKosuh3 = counter("lblKosuh3");
-    chkSuuji = new QCheckBox(T("数字除く"), this);
+    chkSuuji = new QCheckBox(U("数字除く"), this);
     chkSuuji->setObjectName("chkSuuji");
     chkSuuji->setChecked(true);
-    chkKigou = new QCheckBox(T("記号除く"), this);
+    chkKigou = new QCheckBox(U("記号除く"), this);
     chkKigou->setObjectName("chkKigou");
     chkKigou->setChecked(true);
 
@@ -163,7 +159,7 @@ void TfrmEditQues::buildControls()
     white.setColor(QPalette::Window, Qt::white);
     imgGraph->setPalette(white);
     imgGraph->setCursor(Qt::PointingHandCursor);
-    imgGraph->setToolTip(T("クリックで拡大表示"));
+    imgGraph->setToolTip(U("クリックで拡大表示"));
     imgGraph->installEventFilter(this);
 
     btnTest = button("btnTest", "抽出=>");
@@ -180,13 +176,13 @@ void TfrmEditQues::buildControls()
     // The unit and the commands.
     auto *top = new QHBoxLayout;
     top->setSpacing(6);
-    top->addWidget(new QLabel(T("§"), this));
+    top->addWidget(new QLabel(U("§"), this));
     top->addWidget(edtLesson);
     top->addSpacing(10);
-    top->addWidget(new QLabel(T("単元"), this));
+    top->addWidget(new QLabel(U("単元"), this));
     top->addWidget(edtTangen, 2);
     top->addSpacing(10);
-    top->addWidget(new QLabel(T("データファイル"), this));
+    top->addWidget(new QLabel(U("データファイル"), this));
     top->addWidget(edtFileName, 3);
     top->addSpacing(16);
     top->addWidget(btnOk);

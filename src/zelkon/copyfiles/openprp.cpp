@@ -7,6 +7,7 @@
 #include "platform/qstring_cp932.h"
 #include "sheet/copy_file_list.h"
 #include "shell/program.h"
+#include "shell/widgets.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,16 +25,11 @@ namespace zelkon {
 
 namespace {
 
-QString T(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QFont Gothic(int pixels, bool bold, bool fixedPitch)
 {
     QFont font;
-    font.setFamilies(fixedPitch ? QStringList{T("ＭＳ ゴシック")}
-                                : QStringList{T("ＭＳ Ｐゴシック")});
+    font.setFamilies(fixedPitch ? QStringList{U("ＭＳ ゴシック")}
+                                : QStringList{U("ＭＳ Ｐゴシック")});
     font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
     font.setFixedPitch(fixedPitch);
     font.setPixelSize(pixels);
@@ -43,7 +39,7 @@ QFont Gothic(int pixels, bool bold, bool fixedPitch)
 
 QLabel *Header(const char *name, const char *utf8Text, QColor textColour, QWidget *parent)
 {
-    auto *panel = new QLabel(T(utf8Text), parent);
+    auto *panel = new QLabel(U(utf8Text), parent);
     panel->setObjectName(name);
     panel->setFont(Gothic(16, /*bold=*/true, /*fixedPitch=*/false));
     panel->setFrameShape(QFrame::Panel);
@@ -56,21 +52,6 @@ QLabel *Header(const char *name, const char *utf8Text, QColor textColour, QWidge
     return panel;
 }
 
-// Rows keep their CP932 text beside the shown one, so paths are composed from the very bytes
-// of the index and of the folder.
-constexpr int kCp932Role = Qt::UserRole;
-
-void AddCp932Item(QListWidget *list, const std::string &cp932)
-{
-    auto *item = new QListWidgetItem(ToQString(cp932), list);
-    item->setData(kCp932Role, QByteArray(cp932.data(), static_cast<qsizetype>(cp932.size())));
-}
-
-std::string Cp932Of(const QListWidgetItem *item)
-{
-    return item->data(kCp932Role).toByteArray().toStdString();
-}
-
 } // namespace
 
 TfrmOpenPRP::TfrmOpenPRP(Program &program, QWidget *parent)
@@ -78,7 +59,7 @@ TfrmOpenPRP::TfrmOpenPRP(Program &program, QWidget *parent)
     , m_program(program)
 {
     setObjectName("frmOpenPRP");
-    setWindowTitle(T("Zelkon - コピーファイルを開く"));
+    setWindowTitle(U("Zelkon - コピーファイルを開く"));
     setModal(true);
     buildControls();
 }
@@ -111,10 +92,10 @@ void TfrmOpenPRP::buildControls()
     edtFileName->setReadOnly(true);
     edtFileName->setFocusPolicy(Qt::ClickFocus);
     edtFileName->setFont(Gothic(16, /*bold=*/false, /*fixedPitch=*/false));
-    btnOk = new QPushButton(T("　Ｏ　Ｋ　"), this);
+    btnOk = new QPushButton(U("　Ｏ　Ｋ　"), this);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnCancel = new QPushButton(T("ｷｬﾝｾﾙ"), this);
+    btnCancel = new QPushButton(U("ｷｬﾝｾﾙ"), this);
     btnCancel->setObjectName("btnCancel");
     btnCancel->setAutoDefault(false);
     for (QPushButton *button : {btnOk, btnCancel})

@@ -6,6 +6,7 @@
 #include "index/unit_line_delegate.h"
 #include "platform/qstring_cp932.h"
 #include "shell/program.h"
+#include "shell/widgets.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,16 +25,11 @@ namespace {
 constexpr int kUnitItemHeight = 16;
 constexpr int kSimilarListHeight = 5 * kUnitItemHeight + 6;
 
-QString T(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QFont Gothic(int pixels, bool bold, bool fixedPitch)
 {
     QFont font;
-    font.setFamilies(fixedPitch ? QStringList{T("ＭＳ ゴシック")}
-                                : QStringList{T("ＭＳ Ｐゴシック")});
+    font.setFamilies(fixedPitch ? QStringList{U("ＭＳ ゴシック")}
+                                : QStringList{U("ＭＳ Ｐゴシック")});
     font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
     font.setFixedPitch(fixedPitch);
     font.setPixelSize(pixels);
@@ -62,21 +58,6 @@ int ChosenRow(const QListWidget *list)
     return selected.isEmpty() ? -1 : list->row(selected.front());
 }
 
-// Rows keep their CP932 text beside the shown one, so lines and captions are built from the
-// very bytes of the index.
-constexpr int kCp932Role = Qt::UserRole;
-
-void AddCp932Item(QListWidget *list, const std::string &cp932)
-{
-    auto *item = new QListWidgetItem(ToQString(cp932), list);
-    item->setData(kCp932Role, QByteArray(cp932.data(), static_cast<qsizetype>(cp932.size())));
-}
-
-std::string Cp932Of(const QListWidgetItem *item)
-{
-    return item->data(kCp932Role).toByteArray().toStdString();
-}
-
 } // namespace
 
 TfrmMenu::TfrmMenu(Program &program, QWidget *parent)
@@ -96,9 +77,9 @@ void TfrmMenu::buildControls()
 {
     pnlTitle = Panel({}, QColor(0, 0, 128), this);
     pnlTitle->setObjectName("pnlTitle");
-    pnlLesson = Panel(T("項目を選んでください"), QColor(0, 128, 0), this);
+    pnlLesson = Panel(U("項目を選んでください"), QColor(0, 128, 0), this);
     pnlLesson->setObjectName("pnlLesson");
-    pnlSection = Panel(T("項目を選んでください"), QColor(0, 0, 255), this);
+    pnlSection = Panel(U("項目を選んでください"), QColor(0, 0, 255), this);
     pnlSection->setObjectName("pnlSection");
     pnlUnit = Panel({}, QColor(0, 0, 0), this);
     pnlUnit->setObjectName("pnlUnit");
@@ -126,7 +107,7 @@ void TfrmMenu::buildControls()
         lstUnit));
     lstUnit->setMinimumWidth(QFontMetrics(lstUnit->font()).horizontalAdvance(QString(45, 'M')));
 
-    lblRuidai = new QLabel(T("類題"), this);
+    lblRuidai = new QLabel(U("類題"), this);
     lblRuidai->setObjectName("lblRuidai");
     lblRuidai->setFont(Gothic(16, /*bold=*/true, /*fixedPitch=*/false));
     QPalette fuchsia = lblRuidai->palette();
@@ -137,20 +118,20 @@ void TfrmMenu::buildControls()
     lstRuidai->setFont(listFont);
     lstRuidai->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstRuidai->setFixedHeight(kSimilarListHeight);
-    btnRuidaiClear = new QPushButton(T("類題選択解除"), this);
+    btnRuidaiClear = new QPushButton(U("類題選択解除"), this);
     btnRuidaiClear->setObjectName("btnRuidaiClear");
     btnRuidaiClear->setAutoDefault(false);
 
-    lblNote = new QLabel(T("［　］の中の数字は練習回数です"), this);
+    lblNote = new QLabel(U("［　］の中の数字は練習回数です"), this);
     lblNote->setObjectName("lblNote");
-    btnZenTangen = new QPushButton(T("全単元表示"), this);
+    btnZenTangen = new QPushButton(U("全単元表示"), this);
     btnZenTangen->setObjectName("btnZenTangen");
-    btnKiroku = new QPushButton(T("記録表示"), this);
+    btnKiroku = new QPushButton(U("記録表示"), this);
     btnKiroku->setObjectName("btnKiroku");
-    btnOk = new QPushButton(T("　Ｏ　Ｋ　"), this);
+    btnOk = new QPushButton(U("　Ｏ　Ｋ　"), this);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnCancel = new QPushButton(T("ｷｬﾝｾﾙ"), this);
+    btnCancel = new QPushButton(U("ｷｬﾝｾﾙ"), this);
     btnCancel->setObjectName("btnCancel");
     for (QPushButton *button : {btnZenTangen, btnKiroku, btnCancel})
         button->setAutoDefault(false);

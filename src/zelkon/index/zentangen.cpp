@@ -9,6 +9,7 @@
 #include "platform/qt_picture.h"
 #include "sheet/print_jobs.h"
 #include "shell/program.h"
+#include "shell/widgets.h"
 
 #include <QDate>
 #include <QHBoxLayout>
@@ -29,15 +30,10 @@ namespace {
 constexpr int kStripHeight = 50;
 constexpr int kTreeIndent = 19;
 
-QString T(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QFont Gothic(int pixels, bool fixedPitch)
 {
     QFont font;
-    font.setFamilies({fixedPitch ? T("ＭＳ ゴシック") : T("ＭＳ Ｐゴシック")});
+    font.setFamilies({fixedPitch ? U("ＭＳ ゴシック") : U("ＭＳ Ｐゴシック")});
     font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
     font.setFixedPitch(fixedPitch);
     font.setPixelSize(pixels);
@@ -59,7 +55,7 @@ TfrmZenTangen::TfrmZenTangen(Program &program, TfrmMenu &menu, QWidget *parent)
     , m_target(std::make_unique<DialogPrintTarget>())
 {
     setObjectName("frmZenTangen");
-    setWindowTitle(T("全単元"));
+    setWindowTitle(U("全単元"));
     setModal(true);
     buildControls();
 }
@@ -79,7 +75,7 @@ void TfrmZenTangen::buildControls()
     lblDate = new QLabel(this);
     lblDate->setObjectName("lblDate");
     lblDate->setFont(Gothic(19, /*fixedPitch=*/false));
-    edtCount = new QLineEdit(T("0"), this);
+    edtCount = new QLineEdit(U("0"), this);
     edtCount->setObjectName("edtCount");
     edtCount->setFont(Gothic(16, /*fixedPitch=*/false));
     // The teacher may start the count where yesterday's printouts ended; only numbers count.
@@ -87,10 +83,10 @@ void TfrmZenTangen::buildControls()
     // On the printout the number follows the date's "-" as one text: "2005.10.05-3".
     edtCount->setAlignment(Qt::AlignLeft);
     edtCount->setFixedWidth(QFontMetrics(edtCount->font()).horizontalAdvance("000000") + 10);
-    btnPrint = new QPushButton(T("印刷"), this);
+    btnPrint = new QPushButton(U("印刷"), this);
     btnPrint->setObjectName("btnPrint");
     btnPrint->setAutoDefault(false);
-    btnClose = new QPushButton(T("閉じる"), this);
+    btnClose = new QPushButton(U("閉じる"), this);
     btnClose->setObjectName("btnClose");
     btnClose->setAutoDefault(false);
 
@@ -148,7 +144,7 @@ void TfrmZenTangen::FormShow()
     buildTree();
     const QDate today = QDate::currentDate();
     lblDate->setText(ToQString(AllUnitsDateText(today.year(), today.month(), today.day())));
-    edtCount->setText(T("0"));
+    edtCount->setText(U("0"));
     btnClose->setFocus();
 }
 

@@ -17,6 +17,7 @@
 #include "shell/main_seams.h"
 #include "shell/program.h"
 #include "shell/sheet_window.h"
+#include "shell/widgets.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -36,11 +37,6 @@
 namespace zelkon {
 
 namespace {
-
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 const QColor kPanelColour(255, 255, 240);
 const std::array<QColor, 4> kSwatches{
@@ -76,14 +72,6 @@ std::vector<std::string> HintLinesOf(const Worksheet &sheet)
     return areas ? areas->hint : std::vector<std::string>{};
 }
 
-void Fill(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 TfrmRenshu::TfrmRenshu(Program &program, TfrmMain &main, MainSeams &seams)
@@ -108,7 +96,7 @@ void TfrmRenshu::buildControls()
 {
     QFont font = PracticeFont(9);
     setFont(font);
-    Fill(this, Qt::white);
+    Colour(this, Qt::white);
     pnlRenshu = buildCommandPanel();
 
     scrPaper = new QScrollArea(this);
@@ -143,7 +131,7 @@ QFrame *TfrmRenshu::buildCommandPanel()
     auto *panel = new QFrame(this);
     panel->setObjectName("pnlRenshu");
     panel->setFrameShape(QFrame::StyledPanel);
-    Fill(panel, kPanelColour);
+    Colour(panel, kPanelColour);
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(6, 8, 6, 8);
     layout->setSpacing(6);
@@ -183,7 +171,7 @@ QFrame *TfrmRenshu::buildCommandPanel()
         swatch->setObjectName(QStringLiteral("shpCol%1").arg(k + 1));
         swatch->setFixedSize(48, 16);
         swatch->setFrameShape(QFrame::Box);
-        Fill(swatch, kSwatches[static_cast<std::size_t>(k)]);
+        Colour(swatch, kSwatches[static_cast<std::size_t>(k)]);
         swatch->installEventFilter(this);
         shpCol[static_cast<std::size_t>(k)] = swatch;
         rowLayout->addWidget(radio);
@@ -238,7 +226,7 @@ QFrame *TfrmRenshu::buildInputPanel()
 {
     auto *panel = new QFrame(this);
     panel->setObjectName("pnlSS");
-    Fill(panel, kPanelColour);
+    Colour(panel, kPanelColour);
     panel->setFrameShape(QFrame::StyledPanel);
 
     grbSelect = buildChoiceGroup(panel);
@@ -369,7 +357,7 @@ QFrame *TfrmRenshu::buildMemorizePanel(QWidget *parent)
 {
     auto *panel = new QFrame(parent);
     panel->setObjectName("pnlAnki");
-    Fill(panel, kPanelColour);
+    Colour(panel, kPanelColour);
     auto *layout = new QGridLayout(panel);
     QPushButton *btnNextA = Button("btnNextA", "消して次へ", panel);
     QPushButton *btnNextB = Button("btnNextB", "消さずに次へ", panel);

@@ -17,6 +17,7 @@
 #include "shell/main_seams.h"
 #include "shell/program.h"
 #include "shell/sheet_window.h"
+#include "shell/widgets.h"
 
 #include <QDateTime>
 #include <QGroupBox>
@@ -30,11 +31,6 @@
 namespace zelkon {
 
 namespace {
-
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 const QColor kRedInk(255, 0, 0);
 const QColor kBlueInk(0, 0, 255);

@@ -10,6 +10,7 @@
 #include "records/roster.h"
 #include "settings/settings_catalogue.h"
 #include "shell/program.h"
+#include "shell/widgets.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -31,11 +32,6 @@ namespace {
 constexpr int kWidth = 668;
 constexpr int kHeight = 405;
 
-QString T(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 // Roster lines keep their bytes beside the shown text, so a name is saved back exactly as read.
 constexpr int kCp932Role = Qt::UserRole;
 
@@ -48,7 +44,7 @@ TfrmInputName::TfrmInputName(Program &program, TfrmPassword &password, QWidget *
 {
     setObjectName("frmInputName");
     setModal(true);
-    setWindowTitle(T("ログオン"));
+    setWindowTitle(U("ログオン"));
     setFixedSize(kWidth, kHeight);
     buildControls();
 }
@@ -60,7 +56,7 @@ void TfrmInputName::buildControls()
     memNote->setReadOnly(true);
     memNote->setFocusPolicy(Qt::NoFocus);
     memNote->setPlainText(
-        T("学習者の名前を選んでください。\nリストに無い場合は、氏名を入力して\nください。"));
+        U("学習者の名前を選んでください。\nリストに無い場合は、氏名を入力して\nください。"));
     QFont noteFont = memNote->font();
     noteFont.setPixelSize(15);
     memNote->setFont(noteFont);
@@ -68,7 +64,7 @@ void TfrmInputName::buildControls()
     memNote->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memNote->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto *lblName = new QLabel(T("氏名："), this);
+    auto *lblName = new QLabel(U("氏名："), this);
     edtName = new QLineEdit(this);
     edtName->setObjectName("edtName");
     QFont nameFont = edtName->font();
@@ -79,9 +75,9 @@ void TfrmInputName::buildControls()
 
     btnOk = new QPushButton("OK", this);
     btnOk->setObjectName("btnOk");
-    btnCancel = new QPushButton(T("キャンセル"), this);
+    btnCancel = new QPushButton(U("キャンセル"), this);
     btnCancel->setObjectName("btnCancel");
-    btnDelete = new QPushButton(T("削除 =>"), this);
+    btnDelete = new QPushButton(U("削除 =>"), this);
     btnDelete->setObjectName("btnDelete");
     // Enter is OK through the name box's own signal; a default button would press OK twice.
     for (QPushButton *button : {btnOk, btnCancel, btnDelete}) {
@@ -89,7 +85,7 @@ void TfrmInputName::buildControls()
         button->setMinimumWidth(96);
     }
 
-    auto *lblMeibo = new QLabel(T("名簿"), this);
+    auto *lblMeibo = new QLabel(U("名簿"), this);
     edtMeibo = new QLineEdit(this);
     edtMeibo->setObjectName("edtMeibo");
     edtMeibo->setReadOnly(true);

@@ -6,6 +6,7 @@
 #include "records/profile_file.h"
 #include "records/record_file.h"
 #include "shell/program.h"
+#include "shell/widgets.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -23,15 +24,10 @@ namespace zelkon {
 
 namespace {
 
-QString T(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
 QFont FixedGothic(int pixels)
 {
     QFont font;
-    font.setFamilies({T("ＭＳ ゴシック")});
+    font.setFamilies({U("ＭＳ ゴシック")});
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPixelSize(pixels);
@@ -46,7 +42,7 @@ TfrmKiroku::TfrmKiroku(Program &program, QWidget *parent)
 {
     setObjectName("frmKiroku");
     setModal(true);
-    setWindowTitle(T("実行記録"));
+    setWindowTitle(U("実行記録"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     buildControls();
@@ -54,15 +50,15 @@ TfrmKiroku::TfrmKiroku(Program &program, QWidget *parent)
 
 void TfrmKiroku::buildControls()
 {
-    auto *lblLogOnName = new QLabel(T("ログオン名"), this);
+    auto *lblLogOnName = new QLabel(U("ログオン名"), this);
     edtLogOnName = new QLineEdit(this);
     edtLogOnName->setObjectName("edtLogOnName");
     edtLogOnName->setReadOnly(true);
     edtLogOnName->setFocusPolicy(Qt::NoFocus);
     edtLogOnName->setFixedWidth(150);
-    btnErase = new QPushButton(T("記録消去"), this);
+    btnErase = new QPushButton(U("記録消去"), this);
     btnErase->setObjectName("btnErase");
-    btnReturn = new QPushButton(T("閉じる"), this);
+    btnReturn = new QPushButton(U("閉じる"), this);
     btnReturn->setObjectName("btnReturn");
     for (QPushButton *button : {btnErase, btnReturn}) {
         button->setAutoDefault(false);
@@ -70,7 +66,7 @@ void TfrmKiroku::buildControls()
         button->setMinimumHeight(32);
     }
 
-    auto *lblTitle = new QLabel(T("単元をクリックして下さい"), this);
+    auto *lblTitle = new QLabel(U("単元をクリックして下さい"), this);
     lstTitle = new QListWidget(this);
     lstTitle->setObjectName("lstTitle");
     lstTitle->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -187,7 +183,7 @@ void TfrmKiroku::lstTitleClick()
         return;
     }
     if (lines.empty()) {
-        memDetail->setPlainText(T("練習の記録はありません"));
+        memDetail->setPlainText(U("練習の記録はありません"));
         return;
     }
     QStringList texts;

@@ -5,6 +5,7 @@
 #include "records/log_on.h"
 #include "records/record_file.h"
 #include "shell/program.h"
+#include "shell/widgets.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -17,11 +18,6 @@
 namespace zelkon {
 
 namespace {
-
-QString T(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 QLineEdit *PasswordField(const char *name, QWidget *parent)
 {
@@ -42,7 +38,7 @@ TfrmPassword::TfrmPassword(Program &program, QWidget *parent)
 {
     setObjectName("frmPassword");
     setModal(true);
-    setWindowTitle(T("パスワードの入力"));
+    setWindowTitle(U("パスワードの入力"));
 
     lblWelcome = new QLabel(this);
     lblWelcome->setObjectName("lblWelcome");
@@ -52,17 +48,17 @@ TfrmPassword::TfrmPassword(Program &program, QWidget *parent)
     lblWelcome->setFont(large);
     lblPrompt = new QLabel(this);
     lblPrompt->setObjectName("lblPrompt");
-    lblHint = new QLabel(T("（半角英数で４文字以上）"), this);
+    lblHint = new QLabel(U("（半角英数で４文字以上）"), this);
     lblHint->setObjectName("lblHint");
     edtPassword = PasswordField("edtPassword", this);
-    lblConfirm = new QLabel(T("確認のため再入力してください"), this);
+    lblConfirm = new QLabel(U("確認のため再入力してください"), this);
     lblConfirm->setObjectName("lblConfirm");
     edtConfirm = PasswordField("edtConfirm", this);
     edtConfirm->installEventFilter(this);
 
     btnOk = new QPushButton("OK", this);
     btnOk->setObjectName("btnOk");
-    btnCancel = new QPushButton(T("キャンセル"), this);
+    btnCancel = new QPushButton(U("キャンセル"), this);
     btnCancel->setObjectName("btnCancel");
     // Enter is OK through the fields' own signal; a default button would press OK twice.
     for (QPushButton *button : {btnOk, btnCancel})
@@ -113,13 +109,13 @@ void TfrmPassword::showEvent(QShowEvent *event)
 
 void TfrmPassword::FormShow()
 {
-    lblWelcome->setText(T("ようこそ") + ToQString(m_program.state.learnerName) + T("さん"));
+    lblWelcome->setText(U("ようこそ") + ToQString(m_program.state.learnerName) + U("さん"));
     edtPassword->clear();
     edtConfirm->clear();
     lblConfirm->hide();
     const bool set = PasswordIsSet(m_stored);
-    lblPrompt->setText(set ? T("パスワードを入力してください")
-                           : T("新規パスワードを設定してください"));
+    lblPrompt->setText(set ? U("パスワードを入力してください")
+                           : U("新規パスワードを設定してください"));
     edtConfirm->setVisible(!set);
     adjustSize();
     edtPassword->setFocus();

@@ -17,6 +17,7 @@
 #include "shell/main.h"
 #include "shell/main_seams.h"
 #include "shell/program.h"
+#include "shell/widgets.h"
 
 #include <QClipboard>
 #include <QDateTime>
@@ -36,11 +37,6 @@ namespace zelkon {
 namespace {
 
 const QColor kDeskColour(160, 164, 172);
-
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 void Append(Messages &to, const Messages &more)
 {

@@ -5,6 +5,7 @@
 #include "shell/main.h"
 #include "shell/program.h"
 #include "shell/sheet_window.h"
+#include "shell/widgets.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,15 +19,6 @@
 #include <limits>
 
 namespace zelkon {
-
-namespace {
-
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 TfrmPrintMode::TfrmPrintMode(Program &program, TfrmMain &main, QWidget *parent)
     : QDialog(parent)

@@ -10,6 +10,7 @@
 #include "shell/main.h"
 #include "shell/program.h"
 #include "shell/sheet_window.h"
+#include "shell/widgets.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -23,15 +24,6 @@
 #include <QVBoxLayout>
 
 namespace zelkon {
-
-namespace {
-
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 TfrmPrintOk::TfrmPrintOk(Program &program,
                          TfrmMain &main,

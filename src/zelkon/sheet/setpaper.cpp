@@ -4,6 +4,7 @@
 #include "shell/main.h"
 #include "shell/program.h"
 #include "shell/sheet_window.h"
+#include "shell/widgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -14,15 +15,6 @@
 #include <QVBoxLayout>
 
 namespace zelkon {
-
-namespace {
-
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-} // namespace
 
 TfrmSetPaper::TfrmSetPaper(Program &program, TfrmMain &main, QWidget *parent)
     : QDialog(parent)

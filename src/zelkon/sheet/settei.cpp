@@ -8,6 +8,7 @@
 #include "shell/main.h"
 #include "shell/program.h"
 #include "shell/sheet_window.h"
+#include "shell/widgets.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -33,19 +34,6 @@ constexpr int kPanelHeight = 551;
 constexpr int kLargestOffset = 9999;
 const QColor kPanelColour(192, 192, 255);
 const QColor kGroupColour(255, 255, 240);
-
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-void Colour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 // A value from the sheet, shown without running the box's change command.
 void ShowQuietly(QSpinBox *spin, int value)

@@ -7,6 +7,7 @@
 #include "shell/main_seams.h"
 #include "shell/program.h"
 #include "shell/sheet_window.h"
+#include "shell/widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,19 +36,6 @@ constexpr int kPanelButtonHeight = 30;
 const QColor kSidePanelColour(255, 255, 240);
 const QColor kPaperPanelColour(224, 224, 224);
 const QColor kTipsPanelColour(192, 255, 192);
-
-QString U(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-void Colour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 // Side-panel controls never keep the keyboard focus, so keys always reach the frame.
 template<typename Widget>
