@@ -1,5 +1,6 @@
 // Helpers of the authoring window tests: typing as an input method commits, answering a modal
-// window a click is about to open, and reading CP932 files as UTF-8 lines.
+// window a click is about to open, reading an area's lines, and reading CP932 files as UTF-8
+// lines.
 #pragma once
 
 #include "common/cp932.h"
@@ -8,6 +9,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QInputMethodEvent>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QTimer>
 #include <QtTest>
@@ -43,6 +45,15 @@ inline void WhenShown(QDialog *dialog, std::function<void()> steps, int waitedMs
         if (dialog->isVisible() && QTest::currentTestFailed())
             dialog->done(QDialog::Rejected);
     });
+}
+
+/// The text of an area as its lines, as the editor stores them.
+inline QStringList AreaLines(const QPlainTextEdit *area)
+{
+    QStringList lines = area->toPlainText().split('\n');
+    if (!lines.isEmpty() && lines.back().isEmpty())
+        lines.pop_back();
+    return lines;
 }
 
 /// A CP932 text as a QString.

@@ -6,7 +6,6 @@
 #include "authoring/bmp.h"
 #include "authoring/cp932_text_edit.h"
 #include "authoring/editques.h"
-#include "platform/fonts.h"
 #include "shell/main.h"
 #include "shell/program.h"
 
@@ -15,21 +14,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace zelkon::test {
 
 namespace {
 
 const QString kSaveQuestion = QString::fromUtf8("変更されたデータファイルを保存しますか？");
-
-QStringList AreaLines(const QPlainTextEdit *area)
-{
-    QStringList lines = area->toPlainText().split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.pop_back();
-    return lines;
-}
 
 } // namespace
 
@@ -69,9 +59,7 @@ private:
 
 void EditQuesGraphsTest::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    InstallFontSubstitutions();
-    qApp->setQuitOnLastWindowClosed(false);
+    PrepareSheetTests();
 }
 
 void EditQuesGraphsTest::init()
@@ -81,10 +69,7 @@ void EditQuesGraphsTest::init()
 
 void EditQuesGraphsTest::cleanup()
 {
-    const std::vector<std::string> problems = prompter().problems();
-    m_fixture.reset();
-    for (const std::string &problem : problems)
-        QFAIL(problem.c_str());
+    DropAndReport(m_fixture);
 }
 
 void EditQuesGraphsTest::choose(const QStringList &names)

@@ -8,7 +8,6 @@
 #include "authoring/cp932_text_edit.h"
 #include "authoring/editques.h"
 #include "authoring/editsource.h"
-#include "platform/fonts.h"
 #include "sheet/printm.h"
 #include "shell/main.h"
 #include "shell/main_seams.h"
@@ -21,7 +20,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QStandardPaths>
 
 namespace zelkon::test {
 
@@ -40,15 +38,6 @@ QStringList DefaultLayout()
     return QString::fromUtf8("<<value|630|False|40|5|5|1|7|>>|<<font|12|MS 明朝|False|False|False|"
                              "False|0|>>|<<kran|5|15|2|0|0|0|15|10|0|0|>>")
         .split('|');
-}
-
-// The text of an area as its lines, as the editor stores them.
-QStringList AreaLines(const QPlainTextEdit *area)
-{
-    QStringList lines = area->toPlainText().split('\n');
-    if (!lines.isEmpty() && lines.back().isEmpty())
-        lines.pop_back();
-    return lines;
 }
 
 // The lines of the unit under `header` in the file's lines, through its "]]".
@@ -113,9 +102,7 @@ private:
 
 void EditQuesTest::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    InstallFontSubstitutions();
-    qApp->setQuitOnLastWindowClosed(false);
+    PrepareSheetTests();
 }
 
 void EditQuesTest::init()
@@ -125,10 +112,7 @@ void EditQuesTest::init()
 
 void EditQuesTest::cleanup()
 {
-    const std::vector<std::string> problems = prompter().problems();
-    m_fixture.reset();
-    for (const std::string &problem : problems)
-        QFAIL(problem.c_str());
+    DropAndReport(m_fixture);
 }
 
 void EditQuesTest::write(const QString &name, const QByteArray &content)

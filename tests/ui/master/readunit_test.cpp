@@ -1,12 +1,11 @@
 // Adding units to a worksheet through "単元の追加(&D)" of the main window and of the sheet: the
 // unit selection window in Add mode, the combined caption and questions, the graphs placed at
 // the next render, the limits and refusals, and the sheet's key after its caption changed.
-#include "shell_fixture.h"
+#include "ui/sheet/sheet_fixture.h"
 
 #include "common/cp932.h"
 #include "index/menu.h"
 #include "index/zentangen.h"
-#include "platform/fonts.h"
 #include "sheet/printm.h"
 #include "shell/main.h"
 
@@ -15,11 +14,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -88,10 +85,10 @@ private slots:
     void allUnitsButtonOpensTheTree();
 
 private:
-    TfrmMain &main() { return m_fixture->zelkon->mainWindow(); }
-    TfrmMenu &menu() { return m_fixture->zelkon->menuWindow(); }
-    Program &program() { return *m_fixture->program; }
-    ScriptedPrompter &prompter() { return m_fixture->prompter; }
+    TfrmMain &main() { return m_fixture->main(); }
+    TfrmMenu &menu() { return m_fixture->shell.zelkon->menuWindow(); }
+    Program &program() { return m_fixture->program(); }
+    ScriptedPrompter &prompter() { return m_fixture->prompter(); }
     QAction *mainAddItem() { return main().menuBar()->findChild<QAction *>("mnuAddUnit"); }
     QListWidget *list(const char *name) { return menu().findChild<QListWidget *>(name); }
 
@@ -100,22 +97,25 @@ private:
     /// Triggers `item` and, in the unit selection window, chooses `section` and `unit` (from
     /// 1) and OK, or Cancel when `section` is 0. Notes the window's caption.
     void add(QAction *item, int section, int unit);
+    /// The lesson "追加の教材" with its index and master files, and the graphs they name.
+    static void layOut(ShellFixture &f);
 
-    std::unique_ptr<ShellFixture> m_fixture;
+    std::unique_ptr<SheetFixture> m_fixture;
     QString m_menuCaption; ///< of the unit selection window at the last add; empty if not shown
 };
 
 void ReadUnitTest::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    InstallFontSubstitutions();
-    qApp->setQuitOnLastWindowClosed(false);
+    PrepareSheetTests();
 }
 
 void ReadUnitTest::init()
 {
-    m_fixture = std::make_unique<ShellFixture>();
-    ShellFixture &f = *m_fixture;
+    m_fixture = std::make_unique<SheetFixture>(&ReadUnitTest::layOut, SheetFixture::Lessons::None);
+}
+
+void ReadUnitTest::layOut(ShellFixture &f)
+{
     WriteCourseFile(f.file("Main.ind"), {"追加の教材", "", "日本の地理,chiri\\\\ch", ">>"});
     WriteCourseFile(f.file("chiri/ch.ind"),
                     {"地理インデックス",
@@ -171,34 +171,17 @@ void ReadUnitTest::init()
     QDir().mkpath(f.file("chiri/Graph"));
     for (const char *name : {"Map1.bmp", "Map1A.bmp", "Uon1.bmp"})
         QVERIFY(QFile::copy(graphs.filePath(name), f.file(QString("chiri/Graph/") + name)));
-    QVERIFY(f.makeAndStart());
 }
 
 void ReadUnitTest::cleanup()
 {
-    const std::vector<std::string> problems = prompter().problems();
-    // Closing the frame would ask about modified sheets; the test is over, so let them go.
-    for (QMdiSubWindow *window : main().mdiArea()->subWindowList())
-        if (auto *sheet = qobject_cast<TfrmPrintM *>(window))
-            sheet->sheet().modified = false;
-    m_fixture.reset();
-    for (const std::string &problem : problems)
-        QFAIL(problem.c_str());
+    DropAndReport(m_fixture);
 }
 
 TfrmPrintM *ReadUnitTest::open(int section, int unit)
 {
-    QTimer::singleShot(0, &menu(), [this, section, unit] {
-        list("lstLesson")->setCurrentRow(0);
-        list("lstSection")->setCurrentRow(section - 1);
-        list("lstUnit")->setCurrentRow(unit - 1);
-        QTest::mouseClick(menu().findChild<QPushButton *>("btnOk"), Qt::LeftButton);
-    });
-    QTest::mouseClick(main().findChild<QPushButton *>("btnOpen"), Qt::LeftButton);
-    auto *sheet = dynamic_cast<TfrmPrintM *>(main().activeSheet());
-    if (!sheet)
-        qFatal("the unit did not open");
-    return sheet;
+    m_fixture->open(0, section - 1, unit - 1);
+    return m_fixture->active();
 }
 
 void ReadUnitTest::add(QAction *item, int section, int unit)
@@ -363,7 +346,7 @@ void ReadUnitTest::allUnitsButtonOpensTheTree()
     QString root;
     int sections = 0;
     QTimer::singleShot(0, &menu(), [this, &root, &sections] {
-        auto &zen = m_fixture->zelkon->allUnitsWindow();
+        auto &zen = m_fixture->shell.zelkon->allUnitsWindow();
         QTimer::singleShot(0, &zen, [&zen, &root, &sections] {
             if (auto *tree = zen.findChild<QTreeWidget *>("trvTangen")) {
                 root = tree->topLevelItem(0)->text(0);

@@ -2,11 +2,9 @@
 // selection window: practice, review and test drills with typing, the choice list, the on-screen
 // keys, Enter, 答えを見る and 採点; the judging, marks, score and record line they leave; and what
 // closing the window restores.
-#include "shell_fixture.h"
+#include "ui/sheet/sheet_fixture.h"
 
 #include "common/cp932.h"
-#include "index/menu.h"
-#include "platform/fonts.h"
 #include "practice/renshu.h"
 #include "practice/zenseikai.h"
 #include "records/record_file.h"
@@ -14,17 +12,14 @@
 #include "shell/main.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -105,10 +100,10 @@ private slots:
     void practiseFromTheMainWindowRestoresTheDisplay();
 
 private:
-    TfrmMain &main() { return m_fixture->zelkon->mainWindow(); }
-    TfrmRenshu &window() { return m_fixture->zelkon->practiceWindow(); }
-    Program &program() { return *m_fixture->program; }
-    ScriptedPrompter &prompter() { return m_fixture->prompter; }
+    TfrmMain &main() { return m_fixture->main(); }
+    TfrmRenshu &window() { return m_fixture->shell.zelkon->practiceWindow(); }
+    Program &program() { return m_fixture->program(); }
+    ScriptedPrompter &prompter() { return m_fixture->prompter(); }
     template<typename T = QPushButton>
     T *control(const char *name)
     {
@@ -118,7 +113,7 @@ private:
         return found;
     }
     QLineEdit *box(int i) { return window().answerBox(i); }
-    int state(int i) const { return m_fixture->program->renderTables.answerFieldTable[i].state; }
+    int state(int i) const { return m_fixture->program().renderTables.answerFieldTable[i].state; }
 
     /// Opens unit `unit` (from 0) of section 1 of the geography lesson and shows the practice
     /// window over it, without its modal loop.
@@ -131,53 +126,34 @@ private:
     /// The record lines of the learner's file for unit `unit` of section 1.
     std::vector<std::string> records(int unit, const char *utf8Title);
 
-    std::unique_ptr<ShellFixture> m_fixture;
+    std::unique_ptr<SheetFixture> m_fixture;
 };
 
 void RenshuTest::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    InstallFontSubstitutions();
-    qApp->setQuitOnLastWindowClosed(false);
+    PrepareSheetTests();
 }
 
 void RenshuTest::init()
 {
-    m_fixture = std::make_unique<ShellFixture>();
-    const QDir demo(ZELKON_DEMO_DIR);
-    for (const QString &lesson : demo.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        QVERIFY(CopyFolder(demo.filePath(lesson), m_fixture->file(lesson)));
-    WriteMasterFile(m_fixture->file("chiri/ch1.que"));
-    m_fixture->store.put(EditionConstantsOf(Edition::Geography).registryKey,
-                         "LogOnName",
-                         StoredValue{StoredKind::Text, 0, Utf8ToCp932("生徒")});
-    QVERIFY(m_fixture->makeAndStart());
+    m_fixture = std::make_unique<SheetFixture>([](ShellFixture &shell) {
+        WriteMasterFile(shell.file("chiri/ch1.que"));
+        shell.store.put(EditionConstantsOf(Edition::Geography).registryKey,
+                        "LogOnName",
+                        StoredValue{StoredKind::Text, 0, Utf8ToCp932("生徒")});
+    });
 }
 
 void RenshuTest::cleanup()
 {
     if (window().isVisible())
         window().close();
-    const std::vector<std::string> problems = prompter().problems();
-    for (QMdiSubWindow *window : main().mdiArea()->subWindowList())
-        if (auto *sheet = qobject_cast<TfrmPrintM *>(window))
-            sheet->sheet().modified = false;
-    m_fixture.reset();
-    for (const std::string &problem : problems)
-        QFAIL(problem.c_str());
+    DropAndReport(m_fixture);
 }
 
 void RenshuTest::practise(int unit)
 {
-    TfrmMenu &menu = m_fixture->zelkon->menuWindow();
-    QTimer::singleShot(0, &menu, [&menu, unit] {
-        auto list = [&menu](const char *name) { return menu.findChild<QListWidget *>(name); };
-        list("lstLesson")->setCurrentRow(0);
-        list("lstSection")->setCurrentRow(0);
-        list("lstUnit")->setCurrentRow(unit);
-        QTest::mouseClick(menu.findChild<QPushButton *>("btnOk"), Qt::LeftButton);
-    });
-    QTest::mouseClick(main().findChild<QPushButton *>("btnOpen"), Qt::LeftButton);
+    m_fixture->open(0, 0, unit);
     SheetWindow *sheet = main().activeSheet();
     QVERIFY(sheet);
     window().FormShow(sheet);
@@ -377,7 +353,7 @@ void RenshuTest::testDrillIsScoredAtSaiten()
     // The score stands on the picture, the boxes are gone and the marks are drawn in red.
     QVERIFY(program().renderTables.answerFieldCount > 0);
     QVERIFY(box(1)->isHidden());
-    QVERIFY(m_fixture->zelkon->mainWindow().activeSheet()->sheet().scoreShown);
+    QVERIFY(m_fixture->shell.zelkon->mainWindow().activeSheet()->sheet().scoreShown);
     const QImage picture = window().practicePicture();
     int red = 0;
     for (int y = 0; y < picture.height(); ++y)

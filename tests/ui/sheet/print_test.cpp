@@ -1,11 +1,9 @@
 // Printing a worksheet on the demo courseware into PDF files through a real QPrinter: the print
 // dialog, numbered copies as jobs of their own, the two print modes, failed jobs, and the print
 // mode and paper dialogs.
-#include "shell_fixture.h"
+#include "sheet_fixture.h"
 
 #include "common/cp932.h"
-#include "index/menu.h"
-#include "platform/fonts.h"
 #include "platform/print_target.h"
 #include "platform/printer_pages.h"
 #include "sheet/printm.h"
@@ -19,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QMdiArea>
 #include <QPrinter>
 #include <QProcess>
@@ -160,14 +157,13 @@ private slots:
     void paperDialogChoosesA4AndCancels();
 
 private:
-    TfrmMain &main() { return m_fixture->zelkon->mainWindow(); }
-    Program &program() { return *m_fixture->program; }
-    ScriptedPrompter &prompter() { return m_fixture->prompter; }
-    TfrmPrintMode &printMode() { return m_fixture->zelkon->printModeDialog(); }
+    TfrmMain &main() { return m_fixture->main(); }
+    Program &program() { return m_fixture->program(); }
+    ScriptedPrompter &prompter() { return m_fixture->prompter(); }
+    TfrmPrintMode &printMode() { return m_fixture->shell.zelkon->printModeDialog(); }
 
-    /// Presses "開  く " and chooses lesson, section and unit (rows from 0), then OK.
-    void open(int lesson, int section, int unit);
-    TfrmPrintM *active();
+    void open(int lesson, int section, int unit) { m_fixture->open(lesson, section, unit); }
+    TfrmPrintM *active() { return m_fixture->active(); }
     /// Sets the print mode dialog through its window: the mode, "№を付ける" and 開始番号.
     void setPrintMode(bool printerResolution, bool number, int start);
     /// Presses the main window's "印　刷　" and runs `act` on the print dialog.
@@ -179,7 +175,7 @@ private:
     }
     QString outFile(const QString &name) const { return m_out.filePath(name); }
 
-    std::unique_ptr<ShellFixture> m_fixture;
+    std::unique_ptr<SheetFixture> m_fixture;
     std::unique_ptr<QTemporaryDir> m_outDir;
     QDir m_out;
     PdfPrintTarget *m_target = nullptr;
@@ -187,56 +183,23 @@ private:
 
 void PrintTest::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    InstallFontSubstitutions();
-    qApp->setQuitOnLastWindowClosed(false);
+    PrepareSheetTests();
     QVERIFY2(!QStandardPaths::findExecutable("pdfinfo").isEmpty(), "poppler-utils is missing");
 }
 
 void PrintTest::init()
 {
-    m_fixture = std::make_unique<ShellFixture>();
-    const QDir demo(ZELKON_DEMO_DIR);
-    for (const QString &lesson : demo.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        QVERIFY(CopyFolder(demo.filePath(lesson), m_fixture->file(lesson)));
-    QVERIFY(m_fixture->makeAndStart());
+    m_fixture = std::make_unique<SheetFixture>();
     m_outDir = std::make_unique<QTemporaryDir>();
     m_out = QDir(m_outDir->path());
     auto target = std::make_unique<PdfPrintTarget>(outFile("sheet.pdf"));
     m_target = target.get();
-    m_fixture->zelkon->printDialog().setPrintTarget(std::move(target));
+    m_fixture->shell.zelkon->printDialog().setPrintTarget(std::move(target));
 }
 
 void PrintTest::cleanup()
 {
-    const std::vector<std::string> problems = prompter().problems();
-    for (QMdiSubWindow *window : main().mdiArea()->subWindowList())
-        if (auto *sheet = qobject_cast<TfrmPrintM *>(window))
-            sheet->sheet().modified = false;
-    m_fixture.reset();
-    for (const std::string &problem : problems)
-        QFAIL(problem.c_str());
-}
-
-void PrintTest::open(int lesson, int section, int unit)
-{
-    TfrmMenu &menu = m_fixture->zelkon->menuWindow();
-    QTimer::singleShot(0, &menu, [&menu, lesson, section, unit] {
-        auto list = [&menu](const char *name) { return menu.findChild<QListWidget *>(name); };
-        list("lstLesson")->setCurrentRow(lesson);
-        list("lstSection")->setCurrentRow(section);
-        list("lstUnit")->setCurrentRow(unit);
-        QTest::mouseClick(menu.findChild<QPushButton *>("btnOk"), Qt::LeftButton);
-    });
-    QTest::mouseClick(main().findChild<QPushButton *>("btnOpen"), Qt::LeftButton);
-}
-
-TfrmPrintM *PrintTest::active()
-{
-    auto *sheet = dynamic_cast<TfrmPrintM *>(main().activeSheet());
-    if (!sheet)
-        qFatal("no active worksheet");
-    return sheet;
+    DropAndReport(m_fixture);
 }
 
 void PrintTest::setPrintMode(bool printerResolution, bool number, int start)
@@ -249,7 +212,7 @@ void PrintTest::setPrintMode(bool printerResolution, bool number, int start)
         dialog->findChild<QSpinBox *>("spnStart")->setValue(start);
         Click(dialog, "frmClose");
     });
-    m_fixture->zelkon->seams().showPrintModeDialog();
+    m_fixture->shell.zelkon->seams().showPrintModeDialog();
 }
 
 void PrintTest::print(const std::function<void(QWidget *)> &act)
@@ -315,7 +278,7 @@ void PrintTest::numberedCopiesAreJobsOfTheirOwn()
         after = Label(dialog, "lblSize");
     });
     QCOMPARE(after, U("印刷完了"));
-    QVERIFY(!m_fixture->zelkon->printDialog().isVisible());
+    QVERIFY(!m_fixture->shell.zelkon->printDialog().isVisible());
     QCOMPARE(m_target->setUps, 1);
 
     // Three files, one job each, numbered 5, 6 and 7 in their stamps.
@@ -477,7 +440,7 @@ void PrintTest::startNumberBoxFollowsTheActiveSheet()
 {
     open(0, 0, 0);
     TfrmPrintM *first = active();
-    QSpinBox *box = m_fixture->zelkon->printDialog().findChild<QSpinBox *>("spnStartNum");
+    QSpinBox *box = m_fixture->shell.zelkon->printDialog().findChild<QSpinBox *>("spnStartNum");
     QCOMPARE(box->value(), 1);
     QCOMPARE(box->minimum(), 1);
     QCOMPARE(box->maximum(), 100);
@@ -516,7 +479,7 @@ void PrintTest::practicePrintsItsPictureAndTheLearnersAnswers()
     practicePicture.fill(QColor(255, 0, 0));
     auto printPractice = [&] {
         WhenShown([](QWidget *dialog) { Click(dialog, "btnPrint"); });
-        m_fixture->zelkon->seams().showPrintDialog(*active(), practicePicture);
+        m_fixture->shell.zelkon->seams().showPrintDialog(*active(), practicePicture);
     };
 
     printPractice();
@@ -565,10 +528,10 @@ void PrintTest::printModeIsStoredHoweverTheDialogCloses()
         else
             Click(dialog, "frmClose");
     });
-    m_fixture->zelkon->seams().showPrintModeDialog();
+    m_fixture->shell.zelkon->seams().showPrintModeDialog();
     QCOMPARE(shownPrinter, !printerResolution);
     QCOMPARE(program().state.printMode, printerResolution);
-    QCOMPARE(m_fixture->stored("PrintMode").integer, printerResolution ? 1 : 0);
+    QCOMPARE(m_fixture->shell.stored("PrintMode").integer, printerResolution ? 1 : 0);
     QVERIFY(!printMode().isVisible());
 }
 
@@ -578,13 +541,13 @@ void PrintTest::printNumberingReachesTheRender()
     RenderContext context;
     context.numberSheets = false;
     context.sheetNumber = 0;
-    m_fixture->zelkon->seams().applyPrintNumbering(context);
+    m_fixture->shell.zelkon->seams().applyPrintNumbering(context);
     QVERIFY(context.numberSheets);
     QCOMPARE(context.sheetNumber, 1);
 
     open(0, 0, 0);
     setPrintMode(/*printerResolution=*/true, /*number=*/false, -3);
-    m_fixture->zelkon->seams().applyPrintNumbering(context);
+    m_fixture->shell.zelkon->seams().applyPrintNumbering(context);
     QVERIFY(!context.numberSheets);
     QCOMPARE(context.sheetNumber, -3);
 }
@@ -594,7 +557,7 @@ void PrintTest::paperDialogKeepsTheMainPaper()
     open(0, 0, 0);
     main().choosePaper(Paper::B4);
     active()->sheet().modified = false;
-    TfrmSetPaper &dialog = m_fixture->zelkon->paperDialog();
+    TfrmSetPaper &dialog = m_fixture->shell.zelkon->paperDialog();
     bool b4Shown = false;
     bool othersDisabled = false;
     WhenShown([&](QWidget *shown) {
@@ -605,13 +568,13 @@ void PrintTest::paperDialogKeepsTheMainPaper()
                          && shown->findChild<QRadioButton *>("radA4")->isEnabled();
         Click(shown, "btnOk");
     });
-    m_fixture->zelkon->seams().showPaperDialog();
+    m_fixture->shell.zelkon->seams().showPaperDialog();
     QVERIFY(b4Shown);
     QVERIFY(othersDisabled);
     QCOMPARE(dialog.windowTitle(), U("用紙設定"));
     QCOMPARE(active()->sheet().paper, (PaperSpec{0, 771, 1092}));
     QCOMPARE(main().currentPaperEntry().width, 771);
-    QCOMPARE(m_fixture->stored("PaperSize").integer, 771);
+    QCOMPARE(m_fixture->shell.stored("PaperSize").integer, 771);
     QVERIFY(active()->sheet().modified);
 }
 
@@ -646,7 +609,7 @@ void PrintTest::paperDialogOptionsBecomeTheSheets()
         box("chkStamp")->setChecked(stamp);
         Click(shown, "btnOk");
     });
-    m_fixture->zelkon->seams().showPaperDialog();
+    m_fixture->shell.zelkon->seams().showPaperDialog();
     QVERIFY(shownAsSheet);
     QCOMPARE(active()->sheet().optionFlags, flags);
     // The page was drawn with them: the stamp line has ink exactly when it is printed.
@@ -669,19 +632,19 @@ void PrintTest::paperDialogChoosesA4AndCancels()
         shown->findChild<QCheckBox *>("chkStamp")->setChecked(false);
         Click(shown, "btnCancel");
     });
-    m_fixture->zelkon->seams().showPaperDialog();
+    m_fixture->shell.zelkon->seams().showPaperDialog();
     QCOMPARE(active()->sheet().paper.width, 546);
     QCOMPARE(active()->sheet().optionFlags, flags);
-    QCOMPARE(m_fixture->stored("PaperSize").integer, 630); // the start-up default, unchanged
+    QCOMPARE(m_fixture->shell.stored("PaperSize").integer, 630); // the start-up default, unchanged
 
     WhenShown([](QWidget *shown) {
         QTest::mouseClick(shown->findChild<QRadioButton *>("radA4"), Qt::LeftButton);
         Click(shown, "btnOk");
     });
-    m_fixture->zelkon->seams().showPaperDialog();
+    m_fixture->shell.zelkon->seams().showPaperDialog();
     QCOMPARE(active()->sheet().paper.width, 630);
     QCOMPARE(main().currentPaperEntry().width, 630);
-    QCOMPARE(m_fixture->stored("PaperSize").integer, 630);
+    QCOMPARE(m_fixture->shell.stored("PaperSize").integer, 630);
     QCOMPARE(active()->sheet().optionFlags, flags);
 
     // Without a sheet OK does nothing; only ｷｬﾝｾﾙ closes.
@@ -693,7 +656,7 @@ void PrintTest::paperDialogChoosesA4AndCancels()
         openAfterOk = shown->isVisible();
         Click(shown, "btnCancel");
     });
-    m_fixture->zelkon->seams().showPaperDialog();
+    m_fixture->shell.zelkon->seams().showPaperDialog();
     QVERIFY(openAfterOk);
 }
 

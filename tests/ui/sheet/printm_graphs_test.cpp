@@ -4,7 +4,6 @@
 #include "sheet_fixture.h"
 
 #include "common/cp932.h"
-#include "platform/fonts.h"
 #include "sheet/printm.h"
 #include "shell/main.h"
 #include "shell/main_seams.h"
@@ -17,7 +16,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QtTest>
 
 namespace zelkon::test {
@@ -74,9 +72,7 @@ private:
 
 void PrintMGraphsTest::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    InstallFontSubstitutions();
-    qApp->setQuitOnLastWindowClosed(false);
+    PrepareSheetTests();
 }
 
 void PrintMGraphsTest::init()
@@ -87,10 +83,7 @@ void PrintMGraphsTest::init()
 
 void PrintMGraphsTest::cleanup()
 {
-    const std::vector<std::string> problems = m_fixture->prompter().problems();
-    m_fixture.reset();
-    for (const std::string &problem : problems)
-        QFAIL(problem.c_str());
+    DropAndReport(m_fixture);
 }
 
 void PrintMGraphsTest::markRegion(TfrmPrintM *sheet, QPoint from, QPoint to)

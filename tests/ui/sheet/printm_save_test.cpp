@@ -4,7 +4,6 @@
 #include "sheet_fixture.h"
 
 #include "common/cp932.h"
-#include "platform/fonts.h"
 #include "sheet/printm.h"
 #include "shell/main.h"
 #include "shell/main_seams.h"
@@ -16,7 +15,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QtTest>
 
 #include <unistd.h>
@@ -87,9 +85,7 @@ private:
 
 void PrintMSaveTest::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    InstallFontSubstitutions();
-    qApp->setQuitOnLastWindowClosed(false);
+    PrepareSheetTests();
 }
 
 void PrintMSaveTest::init()
@@ -99,10 +95,7 @@ void PrintMSaveTest::init()
 
 void PrintMSaveTest::cleanup()
 {
-    const std::vector<std::string> problems = prompter().problems();
-    m_fixture.reset();
-    for (const std::string &problem : problems)
-        QFAIL(problem.c_str());
+    DropAndReport(m_fixture);
 }
 
 void PrintMSaveTest::saveAs()

@@ -1,28 +1,23 @@
 // The worksheet window on the demo courseware, opened through the real unit selection window and
 // open path: the drawn page and its answer fields, opening again, similar problems beside the
 // unit, setters, activation, answer display, graphs, the reduced view, the menu and closing.
-#include "shell_fixture.h"
+#include "sheet_fixture.h"
 
 #include "authoring/editques.h"
 #include "common/cp932.h"
-#include "index/menu.h"
-#include "platform/fonts.h"
 #include "sheet/printm.h"
 #include "shell/main.h"
 #include "shell/main_seams.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -85,81 +80,40 @@ private slots:
     void copyFileOpensAsASheetThatCannotOverwrite();
 
 private:
-    TfrmMain &main() { return m_fixture->zelkon->mainWindow(); }
-    Program &program() { return *m_fixture->program; }
-    ScriptedPrompter &prompter() { return m_fixture->prompter; }
+    TfrmMain &main() { return m_fixture->main(); }
+    Program &program() { return m_fixture->program(); }
+    ScriptedPrompter &prompter() { return m_fixture->prompter(); }
 
-    /// Presses "開  く " and chooses these rows (from 0; similar -1 for the unit itself) in the
-    /// unit selection window, then OK.
-    void open(int lesson, int section, int unit, int similar = -1);
-    /// The active worksheet window; fails the test when there is none.
-    TfrmPrintM *active();
+    void open(int lesson, int section, int unit, int similar = -1)
+    {
+        m_fixture->open(lesson, section, unit, similar);
+    }
+    TfrmPrintM *active() { return m_fixture->active(); }
     /// The composed sheet key of a file of the demo's geography lesson.
-    std::string key(const char *rest) const;
+    std::string key(const char *rest) const { return m_fixture->composed(rest); }
     QRect fieldRect(int entry) const;
 
-    std::unique_ptr<ShellFixture> m_fixture;
+    std::unique_ptr<SheetFixture> m_fixture;
 };
 
 void PrintMTest::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    InstallFontSubstitutions();
-    qApp->setQuitOnLastWindowClosed(false);
+    PrepareSheetTests();
 }
 
 void PrintMTest::init()
 {
-    m_fixture = std::make_unique<ShellFixture>();
-    const QDir demo(ZELKON_DEMO_DIR);
-    for (const QString &lesson : demo.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        QVERIFY(CopyFolder(demo.filePath(lesson), m_fixture->file(lesson)));
-    QVERIFY(m_fixture->makeAndStart());
+    m_fixture = std::make_unique<SheetFixture>();
 }
 
 void PrintMTest::cleanup()
 {
-    const std::vector<std::string> problems = prompter().problems();
-    // Closing the frame would ask about modified sheets; the test is over, so let them go.
-    for (QMdiSubWindow *window : main().mdiArea()->subWindowList())
-        if (auto *sheet = qobject_cast<TfrmPrintM *>(window))
-            sheet->sheet().modified = false;
-    m_fixture.reset();
-    for (const std::string &problem : problems)
-        QFAIL(problem.c_str());
-}
-
-void PrintMTest::open(int lesson, int section, int unit, int similar)
-{
-    TfrmMenu &menu = m_fixture->zelkon->menuWindow();
-    QTimer::singleShot(0, &menu, [&menu, lesson, section, unit, similar] {
-        auto list = [&menu](const char *name) { return menu.findChild<QListWidget *>(name); };
-        list("lstLesson")->setCurrentRow(lesson);
-        list("lstSection")->setCurrentRow(section);
-        list("lstUnit")->setCurrentRow(unit);
-        if (similar >= 0)
-            list("lstRuidai")->setCurrentRow(similar);
-        QTest::mouseClick(menu.findChild<QPushButton *>("btnOk"), Qt::LeftButton);
-    });
-    QTest::mouseClick(main().findChild<QPushButton *>("btnOpen"), Qt::LeftButton);
-}
-
-TfrmPrintM *PrintMTest::active()
-{
-    auto *sheet = dynamic_cast<TfrmPrintM *>(main().activeSheet());
-    if (!sheet)
-        qFatal("no active worksheet");
-    return sheet;
-}
-
-std::string PrintMTest::key(const char *rest) const
-{
-    return m_fixture->program->state.programFolder + rest;
+    DropAndReport(m_fixture);
 }
 
 QRect PrintMTest::fieldRect(int entry) const
 {
-    const AnswerField &field = m_fixture->program->renderTables.answerFieldTable[entry];
+    const AnswerField &field = m_fixture->program().renderTables.answerFieldTable[entry];
     return QRect(field.x, field.y, field.width, 30);
 }
 
@@ -280,7 +234,7 @@ void PrintMTest::activationPushesValuesWithoutMarkingModified()
 void PrintMTest::activationTicksTheSheetsOwnOptions()
 {
     std::vector<std::string> handed;
-    m_fixture->zelkon->seams().takeSheetValues
+    m_fixture->shell.zelkon->seams().takeSheetValues
         = [&handed](SheetWindow &sheet) { handed.push_back(sheet.sheet().sheetKey); };
     // Unit 1 prints its stamp (options 7), unit 3 does not (options 3).
     open(0, 0, 0);
@@ -362,7 +316,7 @@ void PrintMTest::graphsLieOverThePage()
     TfrmPrintM *sheet = active();
     auto *figure = sheet->findChild<QLabel *>("imgFig1");
     QVERIFY(figure->isVisibleTo(sheet));
-    const QImage map(m_fixture->file("chiri/Graph/Map1A.bmp"));
+    const QImage map(m_fixture->shell.file("chiri/Graph/Map1A.bmp"));
     QCOMPARE(figure->geometry(), QRect(410, 105, map.width(), map.height()));
     QCOMPARE(figure->parentWidget(), sheet->findChild<QLabel *>("Image1"));
     for (int k = 2; k <= 15; ++k)
@@ -372,12 +326,13 @@ void PrintMTest::graphsLieOverThePage()
              map.convertToFormat(QImage::Format_RGB32));
     QTest::mouseClick(main().findChild<QPushButton *>("btnKaitou"), Qt::LeftButton);
     QCOMPARE(figure->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
-             QImage(m_fixture->file("chiri/Graph/Map1.bmp")).convertToFormat(QImage::Format_RGB32));
+             QImage(m_fixture->shell.file("chiri/Graph/Map1.bmp"))
+                 .convertToFormat(QImage::Format_RGB32));
 }
 
 void PrintMTest::missingGraphIsReportedAndKeepsItsPlace()
 {
-    QVERIFY(QFile::remove(m_fixture->file("chiri/Graph/Map1.bmp")));
+    QVERIFY(QFile::remove(m_fixture->shell.file("chiri/Graph/Map1.bmp")));
     prompter().expectAnyMessage();
     open(0, 0, 3);
     QVERIFY(prompter().shown().back().ends_with("Map1.bmp が見つかりません"));
@@ -451,7 +406,7 @@ void PrintMTest::closingAsksAboutAModifiedSheet()
     QFETCH(int, saveResult);
     QFETCH(bool, closed);
     int saves = 0;
-    m_fixture->zelkon->seams().overwriteSave = [&saves, saveResult](SheetWindow &) {
+    m_fixture->shell.zelkon->seams().overwriteSave = [&saves, saveResult](SheetWindow &) {
         ++saves;
         return saveResult == 1;
     };
@@ -478,7 +433,7 @@ void PrintMTest::closingAsksAboutAModifiedSheet()
 
 void PrintMTest::missingUnitAsksToCreateIt()
 {
-    QVERIFY(QFile::remove(m_fixture->file("chiri/ch3.que")));
+    QVERIFY(QFile::remove(m_fixture->shell.file("chiri/ch3.que")));
     prompter().expectYesNo(kCreateQuestion, false);
     open(0, 2, 0);
     QVERIFY(main().openSheetList().empty());
@@ -486,7 +441,7 @@ void PrintMTest::missingUnitAsksToCreateIt()
 
     // Yes opens the master file editor on the new unit; cancelled there, nothing opens.
     prompter().expectYesNo(kCreateQuestion, true);
-    TfrmEditQues &editor = m_fixture->zelkon->masterFileEditor();
+    TfrmEditQues &editor = m_fixture->shell.zelkon->masterFileEditor();
     auto *cancel = new QTimer(&editor);
     connect(cancel, &QTimer::timeout, &editor, [&editor, cancel] {
         if (!editor.isVisible())
@@ -503,7 +458,7 @@ void PrintMTest::missingUnitAsksToCreateIt()
 
 void PrintMTest::copyFileOpensAsASheetThatCannotOverwrite()
 {
-    QFile file(m_fixture->file("mine.prp"));
+    QFile file(m_fixture->shell.file("mine.prp"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     for (const char *line : {"[[unitX",
                              "<<header",
@@ -518,7 +473,7 @@ void PrintMTest::copyFileOpensAsASheetThatCannotOverwrite()
         file.write(QByteArray::fromStdString(Utf8ToCp932(line) + "\r\n"));
     file.close();
     const std::string path = program().state.programFolder + "mine.prp";
-    m_fixture->zelkon->seams().browseCopyFile = [path] { return std::optional(path); };
+    m_fixture->shell.zelkon->seams().browseCopyFile = [path] { return std::optional(path); };
 
     main().openCopyFile();
     TfrmPrintM *sheet = active();

@@ -1,11 +1,9 @@
 // The answer-field panel over sheets of the demo courseware, opened through the side panel's
 // "解答欄　": the shape radios, 幅 and 高さ, the answer display, the keys, activation and the
 // close question that protects a chosen shape.
-#include "shell_fixture.h"
+#include "sheet_fixture.h"
 
 #include "common/cp932.h"
-#include "index/menu.h"
-#include "platform/fonts.h"
 #include "practice/answer_box.h"
 #include "sheet/answer_fields.h"
 #include "sheet/kran_settings.h"
@@ -14,15 +12,11 @@
 #include "shell/main.h"
 #include "shell/main_seams.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
@@ -92,10 +86,10 @@ private slots:
     void answerWidthSeams();
 
 private:
-    TfrmMain &main() { return m_fixture->zelkon->mainWindow(); }
-    TfrmSettei &panel() { return m_fixture->zelkon->answerFieldPanel(); }
-    Program &program() { return *m_fixture->program; }
-    ScriptedPrompter &prompter() { return m_fixture->prompter; }
+    TfrmMain &main() { return m_fixture->main(); }
+    TfrmSettei &panel() { return m_fixture->shell.zelkon->answerFieldPanel(); }
+    Program &program() { return m_fixture->program(); }
+    ScriptedPrompter &prompter() { return m_fixture->prompter(); }
     template<typename T>
     T *control(const char *name)
     {
@@ -106,60 +100,33 @@ private:
     }
 
     /// Opens a unit of the geography lesson's first section.
-    void open(UnitRow row);
+    void open(UnitRow row) { m_fixture->open(0, 0, row.unit, row.similar); }
     /// Gives the active sheet one question line with one answer and nothing after it, so the
     /// page around its field holds nothing but the field, and redraws it.
     void oneAnswerOnly();
-    TfrmPrintM *active();
+    TfrmPrintM *active() { return m_fixture->active(); }
     /// Presses "解答欄　" and runs `whileOpen` on the open panel; a panel still open afterwards
     /// is closed with its close box. The panel's result.
     int withPanel(const std::function<void()> &whileOpen);
     /// The frame of field `entry` as the page was drawn with the active sheet's allowances.
     QRect frameRect(int entry);
 
-    std::unique_ptr<ShellFixture> m_fixture;
+    std::unique_ptr<SheetFixture> m_fixture;
 };
 
 void SetteiTest::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    InstallFontSubstitutions();
-    qApp->setQuitOnLastWindowClosed(false);
+    PrepareSheetTests();
 }
 
 void SetteiTest::init()
 {
-    m_fixture = std::make_unique<ShellFixture>();
-    const QDir demo(ZELKON_DEMO_DIR);
-    for (const QString &lesson : demo.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        QVERIFY(CopyFolder(demo.filePath(lesson), m_fixture->file(lesson)));
-    QVERIFY(m_fixture->makeAndStart());
+    m_fixture = std::make_unique<SheetFixture>();
 }
 
 void SetteiTest::cleanup()
 {
-    const std::vector<std::string> problems = prompter().problems();
-    for (QMdiSubWindow *window : main().mdiArea()->subWindowList())
-        if (auto *sheet = qobject_cast<TfrmPrintM *>(window))
-            sheet->sheet().modified = false;
-    m_fixture.reset();
-    for (const std::string &problem : problems)
-        QFAIL(problem.c_str());
-}
-
-void SetteiTest::open(UnitRow row)
-{
-    TfrmMenu &menu = m_fixture->zelkon->menuWindow();
-    QTimer::singleShot(0, &menu, [&menu, row] {
-        auto list = [&menu](const char *name) { return menu.findChild<QListWidget *>(name); };
-        list("lstLesson")->setCurrentRow(0);
-        list("lstSection")->setCurrentRow(0);
-        list("lstUnit")->setCurrentRow(row.unit);
-        if (row.similar >= 0)
-            list("lstRuidai")->setCurrentRow(row.similar);
-        QTest::mouseClick(menu.findChild<QPushButton *>("btnOk"), Qt::LeftButton);
-    });
-    QTest::mouseClick(main().findChild<QPushButton *>("btnOpen"), Qt::LeftButton);
+    DropAndReport(m_fixture);
 }
 
 void SetteiTest::oneAnswerOnly()
@@ -168,14 +135,6 @@ void SetteiTest::oneAnswerOnly()
     sheet->sheet().questionLines = {Utf8ToCp932("（１）日本の首都は　#　東京　#")};
     sheet->redrawSheet();
     QCOMPARE(program().renderTables.answerFieldCount, 1);
-}
-
-TfrmPrintM *SetteiTest::active()
-{
-    auto *sheet = dynamic_cast<TfrmPrintM *>(main().activeSheet());
-    if (!sheet)
-        qFatal("no active worksheet");
-    return sheet;
 }
 
 int SetteiTest::withPanel(const std::function<void()> &whileOpen)
@@ -566,7 +525,7 @@ void SetteiTest::answerWidthSeams()
 {
     open(kRoundedUnit);
     TfrmPrintM *sheet = active();
-    MainSeams &seams = m_fixture->zelkon->seams();
+    MainSeams &seams = m_fixture->shell.zelkon->seams();
     QCOMPARE(seams.answerFieldWidth(), std::optional<int>(15));
 
     sheet->sheet().kranValues[1] = "33";

@@ -2,6 +2,7 @@
 #include "sheet_fixture.h"
 
 #include "index/menu.h"
+#include "platform/fonts.h"
 #include "sheet/printm.h"
 #include "shell/main.h"
 
@@ -12,16 +13,22 @@
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 
 namespace zelkon::test {
 
-SheetFixture::SheetFixture()
+SheetFixture::SheetFixture(const Preparation &prepare, Lessons lessons)
 {
-    const QDir demo(ZELKON_DEMO_DIR);
-    for (const QString &lesson : demo.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        CopyFolder(demo.filePath(lesson), shell.file(lesson));
+    if (lessons == Lessons::Demo) {
+        const QDir demo(ZELKON_DEMO_DIR);
+        for (const QString &lesson : demo.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (!CopyFolder(demo.filePath(lesson), shell.file(lesson)))
+                qFatal("the demo lesson %s was not copied", qPrintable(lesson));
+    }
+    if (prepare)
+        prepare(shell);
     if (!shell.makeAndStart())
         qFatal("the program did not start");
 }
@@ -70,6 +77,21 @@ QByteArray SheetFixture::bytes(const QString &name) const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+void PrepareSheetTests()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    InstallFontSubstitutions();
+    qApp->setQuitOnLastWindowClosed(false);
+}
+
+void DropAndReport(std::unique_ptr<SheetFixture> &fixture)
+{
+    const std::vector<std::string> problems = fixture->prompter().problems();
+    fixture.reset();
+    for (const std::string &problem : problems)
+        QFAIL(problem.c_str());
 }
 
 void SendMouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButton button)

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QPoint>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,8 +25,14 @@ namespace zelkon::test {
 class SheetFixture
 {
 public:
-    /// Starts the program on a program folder holding the demo's lessons.
-    SheetFixture();
+    /// Whether the program folder gets the demo's lessons before `prepare` runs.
+    enum class Lessons { Demo, None };
+    /// What a test writes into the program folder or the store before the program starts.
+    using Preparation = std::function<void(ShellFixture &)>;
+
+    /// Starts the program on a program folder holding the demo's lessons, or only what
+    /// `prepare` writes beside the shell fixture's own files.
+    explicit SheetFixture(const Preparation &prepare = {}, Lessons lessons = Lessons::Demo);
     /// Lets modified sheets go without their question, then drops the program.
     ~SheetFixture();
 
@@ -45,6 +52,13 @@ public:
 
     ShellFixture shell;
 };
+
+/// What every test program on the fixture does once: standard paths in test mode, the font
+/// substitutions, and no quitting when the last window closes.
+void PrepareSheetTests();
+
+/// Drops the fixture, then fails the running test with the first problem its prompter noted.
+void DropAndReport(std::unique_ptr<SheetFixture> &fixture);
 
 /// Sends a mouse event of `type` at `pos` (in `widget`'s pixels) to the widget.
 void SendMouse(QWidget *widget,
