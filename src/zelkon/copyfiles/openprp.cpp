@@ -132,17 +132,9 @@ void TfrmOpenPRP::buildControls()
 
 void TfrmOpenPRP::connectChoice(QListWidget *list, void (TfrmOpenPRP::*choose)(int))
 {
-    connect(list, &QListWidget::currentRowChanged, this, [this, choose](int row) {
-        if (row >= 0)
-            (this->*choose)(row);
-    });
-    // A click on the row that was current already moves nothing, yet it chooses that row
-    // again: the folder is listed afresh, so a folder made or filled meanwhile shows.
-    connect(list, &QListWidget::itemClicked, this, [this, list, choose](QListWidgetItem *item) {
-        const int row = list->row(item);
-        if (row == m_rowBeforePress)
-            (this->*choose)(row);
-    });
+    // Choosing the current row again reads it afresh: the folder is listed afresh, so a folder made
+    // or filled meanwhile shows.
+    ConnectChoice(this, list, m_rowBeforePress, [this, choose](int row) { (this->*choose)(row); });
 }
 
 OpenPrpResult TfrmOpenPRP::execute()

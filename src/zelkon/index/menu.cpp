@@ -179,17 +179,9 @@ void TfrmMenu::buildControls()
 
 void TfrmMenu::connectChoice(QListWidget *list, void (TfrmMenu::*choose)(int))
 {
-    connect(list, &QListWidget::currentRowChanged, this, [this, choose](int row) {
-        if (row >= 0)
-            (this->*choose)(row);
-    });
-    // A click on the row that was current already moves nothing, yet it chooses that row
-    // again: the files are read afresh, so a lesson whose folder was missing can be retried.
-    connect(list, &QListWidget::itemClicked, this, [this, list, choose](QListWidgetItem *item) {
-        const int row = list->row(item);
-        if (row == m_rowBeforePress)
-            (this->*choose)(row);
-    });
+    // Choosing the current row again reads it afresh: the files are read afresh, so a lesson whose
+    // folder was missing can be retried.
+    ConnectChoice(this, list, m_rowBeforePress, [this, choose](int row) { (this->*choose)(row); });
 }
 
 void TfrmMenu::setHooks(Hooks hooks)

@@ -34,4 +34,23 @@ std::string Cp932Of(const QListWidgetItem *item)
     return item->data(kCp932Role).toByteArray().toStdString();
 }
 
+void ConnectChoice(QObject *context,
+                   QListWidget *list,
+                   const int &rowBeforePress,
+                   std::function<void(int row)> choose)
+{
+    QObject::connect(list, &QListWidget::currentRowChanged, context, [choose](int row) {
+        if (row >= 0)
+            choose(row);
+    });
+    QObject::connect(list,
+                     &QListWidget::itemClicked,
+                     context,
+                     [list, &rowBeforePress, choose](QListWidgetItem *item) {
+                         const int row = list->row(item);
+                         if (row == rowBeforePress)
+                             choose(row);
+                     });
+}
+
 } // namespace zelkon

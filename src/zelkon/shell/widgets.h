@@ -5,10 +5,12 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 class QListWidget;
 class QListWidgetItem;
+class QObject;
 class QWidget;
 
 namespace zelkon {
@@ -28,5 +30,13 @@ void AddCp932Item(QListWidget *list, const std::string &cp932);
 
 /// The CP932 bytes a row was made from.
 std::string Cp932Of(const QListWidgetItem *item);
+
+/// Calls `choose` with the new row whenever the current row of `list` changes, and again when
+/// the row that was current before the mouse press (`rowBeforePress`, kept by the window) is
+/// clicked: a click moves nothing then, yet the window reads that row's files afresh.
+void ConnectChoice(QObject *context,
+                   QListWidget *list,
+                   const int &rowBeforePress,
+                   std::function<void(int row)> choose);
 
 } // namespace zelkon
