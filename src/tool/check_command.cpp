@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 
 namespace zelkon::tool {
 
@@ -31,19 +32,31 @@ using AreaLines = std::vector<std::string> UnitAreas::*;
 // The file line (from 0) that the editor's reading of the unit under `lines[headerIndex]` puts
 // at `entry` of an area. That reading takes the file one line at a time, so it is the last line
 // of the shortest run of lines from the header whose reading fills the area beyond `entry`.
+// A longer run never reads fewer entries, so the run is found by halving: trying every length
+// would take minutes on a unit of a hundred thousand lines.
 std::size_t FileLineOfAreaEntry(const std::vector<std::string> &lines,
                                 std::size_t headerIndex,
                                 AreaLines area,
                                 std::size_t entry)
 {
-    std::vector<std::string> run;
-    for (std::size_t i = headerIndex; i < lines.size(); ++i) {
-        run.push_back(lines[i]);
-        const std::optional<UnitAreas> areas = ReadUnitAreas(run, lines[headerIndex]);
-        if (areas && ((*areas).*area).size() > entry)
-            return i;
+    const std::span<const std::string> all(lines);
+    const auto fills = [&](std::size_t last) {
+        const std::optional<UnitAreas> areas
+            = ReadUnitAreasIn(all.subspan(headerIndex, last + 1 - headerIndex), lines[headerIndex]);
+        return areas && ((*areas).*area).size() > entry;
+    };
+    if (headerIndex >= lines.size() || !fills(lines.size() - 1))
+        return headerIndex;
+    std::size_t low = headerIndex;
+    std::size_t high = lines.size() - 1;
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        if (fills(middle))
+            high = middle;
+        else
+            low = middle + 1;
     }
-    return headerIndex;
+    return low;
 }
 
 // Points the editor's messages about an area at the file: a message about entry N (from 1) of
@@ -110,13 +123,21 @@ private:
         const std::string path = MasterFilePath(m_programFolder, index, lesson, section);
         if (UnitCount(index, section) == 0)
             return;
-        std::vector<std::string> lines;
-        if (!FileExists(path) || !ReadLines(ToFsPath(path), lines)) {
+        std::string bytes;
+        std::string error;
+        if (!FileExists(path)) {
             report(path, {{MissingFileMessage(path), 0}});
             return;
         }
+        // Read once for all its units: a file of thousands of units read again for each of
+        // them would cost seconds.
+        if (!ReadFileBytes(ToFsPath(path), bytes, &error)) {
+            report(path, {{error, 0}});
+            return;
+        }
+        const std::vector<std::string> lines = SplitLines(bytes);
         for (int u = 1; u <= UnitCount(index, section); ++u) {
-            if (!checkUnit(path, index, section, u, 0)) {
+            if (!checkUnit(path, bytes, index, section, u, 0)) {
                 report(
                     path,
                     {{Utf8ToCp932("単元 ") + UnitHeaderLine(u, 0) + Utf8ToCp932(" がありません（")
@@ -131,15 +152,20 @@ private:
                 from = std::find(from, lines.end(), UnitHeaderLine(u, v));
                 if (from == lines.end())
                     break;
-                checkUnit(path, index, section, u, v);
+                checkUnit(path, bytes, index, section, u, v);
                 checkEditing(path, lines, UnitHeaderLine(u, v));
             }
         }
     }
 
-    // Reads one unit as the program opens it; false when its header is missing.
-    bool
-    checkUnit(const std::string &path, const CourseIndex &index, int section, int unit, int variant)
+    // Reads one unit of the file's bytes as the program opens it; false when its header is
+    // missing.
+    bool checkUnit(const std::string &path,
+                   std::string_view bytes,
+                   const CourseIndex &index,
+                   int section,
+                   int unit,
+                   int variant)
     {
         ReadContext context;
         context.sectionName = SectionCaption(index, section);
@@ -147,15 +173,15 @@ private:
         ReaderState state;
         UnitRecord record;
         Messages messages;
-        const bool ok = readUnit(path,
-                                 UnitHeaderLine(unit, variant),
-                                 unit,
-                                 section,
-                                 ReadMode::Master,
-                                 context,
-                                 state,
-                                 record,
-                                 messages);
+        const bool ok = ReadUnitFromBytes(bytes,
+                                          UnitHeaderLine(unit, variant),
+                                          unit,
+                                          section,
+                                          ReadMode::Master,
+                                          context,
+                                          state,
+                                          record,
+                                          messages);
         report(path, messages);
         return ok || !messages.empty();
     }

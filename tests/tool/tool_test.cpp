@@ -168,6 +168,20 @@ TEST_F(ToolTest, CheckReportsEachProblemWithPathAndLine)
     EXPECT_TRUE(lines.contains(ge2 + ":2: valueブロックの数が合いません")) << run.out.toStdString();
 }
 
+TEST_F(ToolTest, CheckPlacesMessagesAfterABlockOfAHundredThousandLines)
+{
+    std::vector<std::string> unit = {"[[unit1", "<<ques", "川は　#　利根川　#", ">>", "<<kgroup"};
+    unit.insert(unit.end(), 100000, "k");
+    unit.insert(unit.end(), {">>", "<<value", "630", "False", "40", "5", "5", "1", ">>", "]]"});
+    test::WriteCp932File(dir.file("geo/ge2.que"), unit);
+    const ToolRun run = Tool({"check", QString::fromStdString(dir.path())});
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    const QString ge2 = QString::fromStdString(dir.file("geo/ge2.que"));
+    EXPECT_TRUE(lines.contains(ge2 + ":100007: <<value block error")) << run.out.toStdString();
+    EXPECT_TRUE(lines.contains(ge2 + ":100007: valueブロックの数が合いません"))
+        << run.out.toStdString();
+}
+
 TEST(Tool, DemoCoursewareChecksClean)
 {
     const ToolRun run = Tool({"check", ZELKON_DEMO_DIR});

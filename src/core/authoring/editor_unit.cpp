@@ -5,6 +5,7 @@
 #include "common/cp932.h"
 #include "common/line_file.h"
 #include "common/path.h"
+#include "master/unit_scan.h"
 
 #include <string>
 
@@ -46,6 +47,22 @@ LoadedUnit LoadUnitFromFile(std::string_view masterPath,
     std::optional<UnitAreas> areas = ReadUnitAreas(loaded.fileLines, headerLine);
     if (!areas) {
         loaded.areas = NewUnitTemplate();
+        return loaded;
+    }
+    // The unit reader refuses such a unit too; its areas would hold the editor for seconds.
+    const UnitSpan span = *FindUnitSpan(loaded.fileLines, headerLine);
+    std::string problem;
+    if (span.end - span.first > kMaxUnitLines)
+        problem = UnitTooLongMessage();
+    for (std::size_t i = span.first; problem.empty() && i < span.end; ++i) {
+        if (loaded.fileLines[i].size() > kMaxLineBytes)
+            problem = Utf8ToCp932("ファイル ") + std::string(masterPath) + Utf8ToCp932(" の")
+                      + LongLineMessage(i + 1);
+    }
+    if (!problem.empty()) {
+        loaded = LoadedUnit();
+        loaded.readable = false;
+        loaded.error = std::move(problem);
         return loaded;
     }
     loaded.found = true;

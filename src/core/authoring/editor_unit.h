@@ -30,8 +30,9 @@ std::string LocatorDisplay(const UnitLocator &locator);
 /// A master file as the editor's `LoadUnit` read it.
 struct LoadedUnit
 {
-    /// False when the file is there but cannot be read: `error` says why and nothing else is
-    /// set, so the file is never taken for an empty one and written over.
+    /// False when the file is there but cannot be read, or the unit is too large to show (a
+    /// line longer than kMaxLineBytes, more than kMaxUnitLines lines): `error` says why and
+    /// nothing else is set, so the file is never taken for an empty one and written over.
     bool readable = true;
     std::string error;
     /// The unit's header line is in the file.

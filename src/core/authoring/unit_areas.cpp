@@ -28,7 +28,7 @@ constexpr std::array<std::string_view, 3> kLayoutBlocks{"<<value", "<<font", "<<
 
 // The walk of ReadUnitAreas, filling `areas`; returns the unit's lines, none without the header.
 std::optional<UnitSpan>
-WalkUnit(const std::vector<std::string> &fileLines, std::string_view headerLine, UnitAreas &areas)
+WalkUnit(std::span<const std::string> fileLines, std::string_view headerLine, UnitAreas &areas)
 {
     const auto header = std::find(fileLines.begin(), fileLines.end(), headerLine);
     if (header == fileLines.end())
@@ -69,6 +69,12 @@ WalkUnit(const std::vector<std::string> &fileLines, std::string_view headerLine,
 
 std::optional<UnitAreas> ReadUnitAreas(const std::vector<std::string> &fileLines,
                                        std::string_view headerLine)
+{
+    return ReadUnitAreasIn(fileLines, headerLine);
+}
+
+std::optional<UnitAreas> ReadUnitAreasIn(std::span<const std::string> fileLines,
+                                         std::string_view headerLine)
 {
     UnitAreas areas;
     if (!WalkUnit(fileLines, headerLine, areas))

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,9 @@ struct UnitAreas
 /// equals the header.
 std::optional<UnitAreas> ReadUnitAreas(const std::vector<std::string> &fileLines,
                                        std::string_view headerLine);
+/// ReadUnitAreas of some of the lines of a file, without copying them.
+std::optional<UnitAreas> ReadUnitAreasIn(std::span<const std::string> fileLines,
+                                         std::string_view headerLine);
 
 /// Where a unit stands in the file lines: from its header line up to, not including, `end`.
 struct UnitSpan

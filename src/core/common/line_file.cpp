@@ -103,6 +103,26 @@ std::string FileWriteFailure(const std::string &fsPath, int errorNumber)
     return FileFailure(fsPath, " に書き込めません", errorNumber);
 }
 
+std::string FileTooLargeFailure(const std::string &fsPath)
+{
+    return Utf8ToCp932("ファイル ") + FromFsPath(fsPath) + Utf8ToCp932(" は大きすぎます（")
+           + std::to_string(kMaxFileBytes >> 20) + Utf8ToCp932("MBまで）");
+}
+
+std::size_t FindLongLine(const std::vector<std::string> &lines)
+{
+    std::size_t i = 0;
+    while (i < lines.size() && lines[i].size() <= kMaxLineBytes)
+        ++i;
+    return i;
+}
+
+std::string LongLineMessage(std::size_t lineNumber)
+{
+    return std::to_string(lineNumber) + Utf8ToCp932("行目が長すぎます（1行")
+           + std::to_string(kMaxLineBytes) + Utf8ToCp932("バイトまで）");
+}
+
 FileRead ReadFileIfPresent(const std::string &fsPath, std::string &bytes, std::string *error)
 {
     bytes.clear();
@@ -122,10 +142,25 @@ FileRead ReadFileIfPresent(const std::string &fsPath, std::string &bytes, std::s
         ::close(fd);
         return FileRead::unreadable;
     }
+    // Refused before a byte is read: reading a file of gigabytes alone would take seconds.
+    if (st.st_size > static_cast<off_t>(kMaxFileBytes)) {
+        if (error)
+            *error = FileTooLargeFailure(fsPath);
+        ::close(fd);
+        return FileRead::unreadable;
+    }
     if (st.st_size > 0)
         bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buffer[65536];
     for (;;) {
+        // A file growing while it is read, or a device without a size, stops at the limit too.
+        if (bytes.size() > kMaxFileBytes) {
+            if (error)
+                *error = FileTooLargeFailure(fsPath);
+            ::close(fd);
+            bytes.clear();
+            return FileRead::unreadable;
+        }
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
@@ -166,8 +201,20 @@ bool ReadLines(const std::string &fsPath, std::vector<std::string> &lines, std::
 
 bool WriteFileAtomic(const std::string &fsPath, std::string_view bytes, std::string *error)
 {
+    // A file the program could not read back is not written: the old one stays readable.
+    if (bytes.size() > kMaxFileBytes) {
+        if (error)
+            *error = Utf8ToCp932("ファイル ") + FromFsPath(fsPath)
+                     + Utf8ToCp932(" に書き込めません（") + std::to_string(kMaxFileBytes >> 20)
+                     + Utf8ToCp932("MBを超えます）");
+        return false;
+    }
     const std::string folder = FolderOf(fsPath);
-    std::string temp = fsPath + ".XXXXXX";
+    // A hidden name: a crash between creating and renaming it leaves it behind, and it must not
+    // show in the teacher's folders or in any listing of the program.
+    const std::size_t slash = fsPath.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string temp = fsPath.substr(0, nameStart) + "." + fsPath.substr(nameStart) + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         SetWriteError(error, fsPath);

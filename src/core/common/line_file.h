@@ -1,6 +1,7 @@
 // Reading files as lines and replacing files atomically.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,8 +22,27 @@ std::string FileReadFailure(const std::string &fsPath, int errorNumber);
 /// "ファイル PATH に書き込めません（REASON）", as FileReadFailure.
 std::string FileWriteFailure(const std::string &fsPath, int errorNumber);
 
+/// Largest file the program reads, in bytes (32 MiB): far above any courseware or record file
+/// (a unit with 100,000 records is about 4 MB), and small enough that reading, splitting and
+/// showing a file never takes more than a moment or memory to spare.
+inline constexpr std::size_t kMaxFileBytes = std::size_t{32} << 20;
+
+/// "ファイル PATH は大きすぎます（32MBまで）" in CP932, PATH as FileReadFailure gives it.
+std::string FileTooLargeFailure(const std::string &fsPath);
+
+/// Longest line, in bytes, the program takes from courseware, a roster or a title index: a
+/// printed line holds a few hundred bytes, while drawing or listing a line of a million bytes
+/// would hold a window for seconds.
+inline constexpr std::size_t kMaxLineBytes = 4096;
+
+/// Index (from 0) of the first line longer than kMaxLineBytes; lines.size() when there is none.
+std::size_t FindLongLine(const std::vector<std::string> &lines);
+
+/// "N行目が長すぎます（1行4096バイトまで）" in CP932, N the 1-based line number.
+std::string LongLineMessage(std::size_t lineNumber);
+
 /// Reads a whole file (filesystem path). False when it cannot, with FileReadFailure in `error`
-/// and no bytes.
+/// and no bytes; a file larger than kMaxFileBytes is refused unread with FileTooLargeFailure.
 bool ReadFileBytes(const std::string &fsPath, std::string &bytes, std::string *error = nullptr);
 
 /// What ReadFileIfPresent found.
@@ -43,9 +63,11 @@ bool ReadLines(const std::string &fsPath,
                std::vector<std::string> &lines,
                std::string *error = nullptr);
 
-/// Replaces the file with `bytes`: a temporary file in the same folder is written, flushed,
-/// fsync'd and renamed over the target, so a crash or a full disk leaves the old file whole.
+/// Replaces the file with `bytes`: a hidden temporary file ".NAME.XXXXXX" in the same folder is
+/// written, flushed, fsync'd and renamed over the target, so a crash or a full disk leaves the old file whole.
 /// False with FileWriteFailure in `error` when any step fails; the target is then unchanged.
+/// More than kMaxFileBytes, which could not be read back, are refused unwritten with
+/// "ファイル PATH に書き込めません（32MBを超えます）".
 bool WriteFileAtomic(const std::string &fsPath,
                      std::string_view bytes,
                      std::string *error = nullptr);

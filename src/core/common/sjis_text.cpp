@@ -56,16 +56,16 @@ std::string TrimAnswer(std::string_view text)
     while (text.starts_with(kFullWidthSpace))
         text.remove_prefix(kFullWidthSpace.size());
     // A trailing "　" counts only when it is a whole character: in "ａ@" the bytes 0x81 0x40
-    // are the second half of "ａ" and an "@".
-    for (;;) {
-        std::size_t last = 0;
-        for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i))
-            last = i;
-        if (text.empty() || text.substr(last) != kFullWidthSpace)
-            break;
-        text.remove_suffix(kFullWidthSpace.size());
+    // are the second half of "ａ" and an "@". One walk from the start finds where the last
+    // character that is no "　" ends; everything after it is whole blanks.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = CharLengthAt(text, i);
+        if (text.substr(i, length) != kFullWidthSpace)
+            kept = i + length;
+        i += length;
     }
-    return std::string(text);
+    return std::string(text.substr(0, kept));
 }
 
 std::string PadToWidth(std::string_view text, std::size_t width)

@@ -47,6 +47,13 @@ bool ParseMainIndex(const std::vector<std::string> &lines,
                     Messages &messages)
 {
     index.lessonCaptions.clear();
+    // Refused before anything is taken from it: a line too long to draw would hold the window.
+    if (const std::size_t longLine = FindLongLine(lines); longLine < lines.size()) {
+        index.mainTitle.clear();
+        messages.push_back(
+            {InFile(path, " の") + LongLineMessage(longLine + 1), static_cast<int>(longLine) + 1});
+        return false;
+    }
     index.mainTitle = lines.empty() ? std::string() : lines.front();
     if (lines.size() < 3) {
         messages.push_back({InFile(path, " の行が足りません（3行以上必要です）"), 0});
@@ -78,8 +85,9 @@ MainIndexRead ReadMainIndex(std::string_view programFolder, CourseIndex &index, 
         return MainIndexRead::missing;
     }
     std::vector<std::string> lines;
-    if (!ReadLines(ToFsPath(path), lines)) {
-        messages.push_back({InFile(path, " を読み込めません"), 0});
+    std::string error;
+    if (!ReadLines(ToFsPath(path), lines, &error)) {
+        messages.push_back({error, 0});
         return MainIndexRead::missing;
     }
     return ParseMainIndex(lines, path, index, messages) ? MainIndexRead::complete

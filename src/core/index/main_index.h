@@ -25,7 +25,8 @@ enum class MainIndexRead {
 /// line with "," but no "\" after it has an empty folder and the rest of the line as prefix; a
 /// line without "," gives the caption "?" and leaves that lesson's folder and prefix as they
 /// were. Fewer than 3 lines, a missing ">>" or an 81st lesson stop the read with a message
-/// naming `path`, keeping the lessons before; returns whether the read was complete.
+/// naming `path`, keeping the lessons before; a line longer than kMaxLineBytes anywhere stops
+/// it before anything is read. Returns whether the read was complete.
 bool ParseMainIndex(const std::vector<std::string> &lines,
                     std::string_view path,
                     CourseIndex &index,

@@ -34,6 +34,12 @@ bool ParseSubIndex(const std::vector<std::string> &lines,
                    Messages &messages)
 {
     ClearSubIndex(index);
+    // Refused before anything is taken from it: a line too long to draw would hold the window.
+    if (const std::size_t longLine = FindLongLine(lines); longLine < lines.size()) {
+        messages.push_back(
+            {InFile(path, " の") + LongLineMessage(longLine + 1), static_cast<int>(longLine) + 1});
+        return false;
+    }
     if (!lines.empty())
         index.subIndexTitle = lines.front();
 
@@ -89,8 +95,9 @@ bool ReadSubIndex(std::string_view programFolder,
         return false;
     }
     std::vector<std::string> lines;
-    if (!ReadLines(ToFsPath(path), lines)) {
-        messages.push_back({InFile(path, " を読み込めません"), 0});
+    std::string error;
+    if (!ReadLines(ToFsPath(path), lines, &error)) {
+        messages.push_back({error, 0});
         return false;
     }
     return ParseSubIndex(lines, path, index, messages);

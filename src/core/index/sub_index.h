@@ -15,7 +15,8 @@ namespace zelkon {
 /// line, the line after that is skipped, and the following lines up to one exactly ">>" are its
 /// units; lines between a ">>" and the next "[[" line are ignored. A section without its ">>",
 /// an 81st section or an 81st unit of a section stops the read with a message naming `path`,
-/// keeping what was read before; returns whether the read was complete.
+/// keeping what was read before; a line longer than kMaxLineBytes anywhere stops it before
+/// anything is read. Returns whether the read was complete.
 bool ParseSubIndex(const std::vector<std::string> &lines,
                    std::string_view path,
                    CourseIndex &index,

@@ -12,18 +12,36 @@ namespace zelkon {
 
 namespace {
 
-std::string UnreadableMessage(std::string_view path)
-{
-    return Utf8ToCp932("ファイル ") + std::string(path) + Utf8ToCp932(" を読み込めません");
-}
-
 // The bytes of a master file that exists; false with a message when it cannot be read.
 bool ReadMasterBytes(const std::string &path, std::string &bytes, Messages &messages)
 {
-    if (ReadFileBytes(ToFsPath(path), bytes))
+    std::string error;
+    if (ReadFileBytes(ToFsPath(path), bytes, &error))
         return true;
-    messages.push_back({UnreadableMessage(path), 0});
+    messages.push_back({error, 0});
     return false;
+}
+
+std::string SimilarProblemItem(int unit, int k)
+{
+    return Utf8ToCp932("類題　") + std::to_string(unit) + "R" + std::to_string(k);
+}
+
+// Offset of the first line equal to `wanted` (not empty) that starts at or after `from`, lines
+// cut as SplitLines cuts them; npos when there is none. Searching the bytes spares a master
+// file of thousands of units a split into lines at every click on a unit.
+std::size_t FindLineFrom(std::string_view bytes, std::string_view wanted, std::size_t from)
+{
+    for (std::size_t at = bytes.find(wanted, from); at != std::string_view::npos;
+         at = bytes.find(wanted, at + 1)) {
+        const std::size_t end = at + wanted.size();
+        const bool starts = at == 0 || bytes[at - 1] == '\n';
+        const bool ends
+            = end == bytes.size() || bytes[end] == '\n' || bytes.substr(end, 2) == "\r\n";
+        if (starts && ends)
+            return at;
+    }
+    return std::string_view::npos;
 }
 
 // The unit number of a "[[unit" + n + "R1" line whose text after "[[unit" starts `rest`; 0 when
@@ -92,7 +110,7 @@ std::vector<std::string> SimilarProblemItems(const std::vector<std::string> &mas
             ++i;
         if (i == masterLines.size())
             break;
-        items.push_back(Utf8ToCp932("類題　") + std::to_string(unit) + "R" + std::to_string(k));
+        items.push_back(SimilarProblemItem(unit, k));
         from = i + 1;
     }
     return items;
@@ -100,10 +118,19 @@ std::vector<std::string> SimilarProblemItems(const std::vector<std::string> &mas
 
 std::vector<std::string> SimilarProblemItemsOfFile(std::string_view masterPath, int unit)
 {
-    std::vector<std::string> lines;
-    if (!FileExists(masterPath) || !ReadLines(ToFsPath(masterPath), lines))
+    std::string bytes;
+    if (!FileExists(masterPath) || !ReadFileBytes(ToFsPath(masterPath), bytes))
         return {};
-    return SimilarProblemItems(lines, unit);
+    std::vector<std::string> items;
+    std::size_t from = 0;
+    for (int k = 1; k <= kSimilarProblemLimit; ++k) {
+        const std::size_t at = FindLineFrom(bytes, UnitHeaderLine(unit, k), from);
+        if (at == std::string_view::npos)
+            break;
+        items.push_back(SimilarProblemItem(unit, k));
+        from = at + 1;
+    }
+    return items;
 }
 
 bool HasSimilarProblem(const std::vector<std::string> &masterLines, int unit)
@@ -171,8 +198,9 @@ void RefreshUnitCounts(AppState &state,
 
     const std::string recordFile = LearnerRecordFile(state, lesson);
     ProfileKeyCounts counts;
-    if (!counts.load(recordFile))
-        messages.push_back({UnreadableMessage(recordFile), 0});
+    std::string error;
+    if (!counts.load(recordFile, &error))
+        messages.push_back({error, 0});
 
     const int sections = static_cast<int>(index.sectionCaptions.size());
     std::string bytes; // one buffer for every master file of the lesson

@@ -80,11 +80,20 @@ TitleIndexReading ParseTitleIndex(const std::vector<std::string> &lines)
 
 TitleIndexReading ReadTitleIndex(std::string_view folder)
 {
+    const std::string path = std::string(folder) + std::string(kTitleIndexFile);
     std::vector<std::string> lines;
     std::string error;
-    if (!ReadLines(ToFsPath(std::string(folder) + std::string(kTitleIndexFile)), lines, &error)) {
+    if (!ReadLines(ToFsPath(path), lines, &error)) {
         TitleIndexReading failed;
         failed.messages.push_back({error, 0});
+        return failed;
+    }
+    // A title too long to draw on its button would hold the launcher's window.
+    if (const std::size_t longLine = FindLongLine(lines); longLine < lines.size()) {
+        TitleIndexReading failed;
+        failed.messages.push_back(
+            {Utf8ToCp932("ファイル ") + path + Utf8ToCp932(" の") + LongLineMessage(longLine + 1),
+             static_cast<int>(longLine) + 1});
         return failed;
     }
     return ParseTitleIndex(lines);

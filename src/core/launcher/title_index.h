@@ -60,8 +60,9 @@ std::string ProgramNameOf(std::string_view field);
 TitleIndexReading ParseTitleIndex(const std::vector<std::string> &lines);
 
 /// ParseTitleIndex of `folder` + "ZKLindex.txt" (folder: CP932 path ending in a separator;
-/// the file name's case is not significant). A missing or unreadable file, or one of fewer
-/// than two lines, gives ok false, no titles and its message.
+/// the file name's case is not significant). A missing or unreadable file, one of fewer than
+/// two lines, or one with a line longer than kMaxLineBytes gives ok false, no titles and its
+/// message.
 TitleIndexReading ReadTitleIndex(std::string_view folder);
 
 } // namespace zelkon

@@ -124,11 +124,9 @@ bool readUnit(std::string_view path,
               Messages &messages)
 {
     std::string bytes;
-    if (!ReadFileBytes(ToFsPath(path), bytes)) {
-        messages.push_back({FileExists(path) ? Utf8ToCp932("ファイル ") + std::string(path)
-                                                   + Utf8ToCp932(" を読み込めません")
-                                             : MissingFileMessage(path),
-                            0});
+    std::string error;
+    if (!ReadFileBytes(ToFsPath(path), bytes, &error)) {
+        messages.push_back({FileExists(path) ? error : MissingFileMessage(path), 0});
         return false;
     }
     return ReadUnitFromBytes(

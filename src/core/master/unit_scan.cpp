@@ -2,6 +2,7 @@
 #include "master/unit_scan.h"
 
 #include "common/cp932.h"
+#include "common/line_file.h"
 
 #include <algorithm>
 #include <cstring>
@@ -182,7 +183,33 @@ bool ReadBlock(
     return true;
 }
 
+// Refuses a unit whose lines would hold a window for seconds when drawn or listed: a line
+// longer than kMaxLineBytes, or more than kMaxUnitLines lines from `from` up to `to`.
+bool WithinLineLimits(std::string_view bytes, std::size_t from, std::size_t to, Messages &messages)
+{
+    std::size_t count = 0;
+    Line line;
+    for (std::size_t pos = from; pos < to && LineAt(bytes, pos, line); pos = line.next) {
+        if (line.text.size() > kMaxLineBytes) {
+            const int n = LineNumberAt(bytes, line.start);
+            Refuse(messages, LongLineMessage(static_cast<std::size_t>(n)), bytes, line.start);
+            return false;
+        }
+        if (++count > kMaxUnitLines) {
+            Refuse(messages, UnitTooLongMessage(), bytes, from);
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+std::string UnitTooLongMessage()
+{
+    return Utf8ToCp932("単元の行が多すぎます（") + std::to_string(kMaxUnitLines)
+           + Utf8ToCp932("行まで）");
+}
 
 int LineNumberAt(std::string_view bytes, std::size_t offset)
 {
@@ -200,9 +227,12 @@ UnitScan ScanUnit(std::string_view bytes,
         return {};
     const UnitScan refused{ScanResult::Refused, header};
     Line line;
+    std::size_t end = bytes.size();
     for (std::size_t pos = header; LineAt(bytes, pos, line); pos = line.next) {
-        if (line.text == "]]")
+        if (line.text == "]]") {
+            end = line.next;
             break;
+        }
         const std::size_t step = line.start;
         if (const Block *block = FindBlock(line.text)) {
             if (!ReadBlock(bytes, *block, line, record, messages))
@@ -215,6 +245,8 @@ UnitScan ScanUnit(std::string_view bytes,
             return refused;
         }
     }
+    if (!WithinLineLimits(bytes, header, end, messages))
+        return refused;
     return {ScanResult::Read, header};
 }
 

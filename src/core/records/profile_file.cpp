@@ -44,6 +44,14 @@ ProfileEntryProblem(std::string_view section, std::string_view key, std::string_
         = [](std::string_view t) { return t.find_first_of("\r\n") != std::string_view::npos; };
     if (hasBreak(section) || hasBreak(key) || hasBreak(value))
         return Utf8ToCp932("改行を含む項目は書き込めません");
+    // In "[" + section + "]" a lead byte at the end would take the "]" for its second byte: the
+    // header would not be read as one, and the key would land in the section before it.
+    std::size_t last = 0;
+    for (std::size_t i = 0; i < section.size(); i += CharLengthAt(section, i))
+        last = i;
+    if (!section.empty() && last + 1 == section.size()
+        && IsLeadByte(static_cast<unsigned char>(section[last])))
+        return Utf8ToCp932("文字の途中で終わるセクション名は書き込めません");
     if (key.find_first_not_of(" \t") == std::string_view::npos)
         return Utf8ToCp932("空のキーは書き込めません");
     if (key.find('=') != std::string_view::npos)

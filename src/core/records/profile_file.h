@@ -39,9 +39,9 @@ public:
     read(std::string_view section, std::string_view key, std::string_view defaultValue) const;
 
     /// Sets a key, creating the file and the section when missing. A section, key or value
-    /// holding a line break, or a key that is empty or holds "=", is refused. False with a
-    /// reason when refused or when the file cannot be read or written; its content is then
-    /// unchanged.
+    /// holding a line break, a section ending in the first byte of a two-byte character, or a
+    /// key that is empty or holds "=", is refused. False with a reason when refused or when the
+    /// file cannot be read or written; its content is then unchanged.
     bool write(std::string_view section,
                std::string_view key,
                std::string_view value,

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zelkon {
@@ -48,12 +49,30 @@ bool ProfileKeyCounts::load(const std::string &composedPath, std::string *error)
             *error = FileReadFailure(fsPath, number);
         return false;
     }
+    // The same limit as every other read, so that counts and record lines agree on a file.
+    struct stat st
+    {
+    };
+    if (::fstat(fd, &st) == 0 && st.st_size > static_cast<off_t>(kMaxFileBytes)) {
+        if (error)
+            *error = FileTooLargeFailure(fsPath);
+        ::close(fd);
+        return false;
+    }
     // Blocks of 256 KiB stay in cache between the copy and the scan and keep system calls few.
     // Lines cut by a block boundary are carried to the front and scanned with the next block;
     // a line longer than the buffer makes it grow.
     std::string buffer(std::size_t{1} << 18, '\0');
     std::size_t filled = 0;
+    std::size_t total = 0;
     for (;;) {
+        if (total > kMaxFileBytes) {
+            if (error)
+                *error = FileTooLargeFailure(fsPath);
+            ::close(fd);
+            *this = ProfileKeyCounts();
+            return false;
+        }
         if (filled == buffer.size())
             buffer.resize(buffer.size() * 2);
         const ssize_t n = ::read(fd, buffer.data() + filled, buffer.size() - filled);
@@ -67,6 +86,7 @@ bool ProfileKeyCounts::load(const std::string &composedPath, std::string *error)
             return false;
         }
         filled += static_cast<std::size_t>(n);
+        total += static_cast<std::size_t>(n);
         const std::size_t consumed = scan(std::string_view(buffer.data(), filled),
                                           /*atEnd=*/n == 0);
         if (n == 0)

@@ -5,6 +5,7 @@
 #include "common/sjis_text.h"
 
 #include <cstring>
+#include <utility>
 
 namespace zelkon {
 
@@ -44,15 +45,17 @@ bool NeedsQuotes(std::string_view value)
     return value.size() >= 2 && (q == '"' || q == '\'') && value.back() == q;
 }
 
-// The text with every line ended by CR LF; already so, it is copied as it is, sparing a
-// large record file a split into lines.
-std::string Normalised(std::string_view text)
+// The text with every line ended by CR LF; already so, it is kept as it is, sparing a large
+// record file a split into lines and a copy.
+std::string Normalised(std::string text)
 {
     bool crLf = text.empty() || text.ends_with("\r\n");
-    for (std::size_t at = text.find('\n'); crLf && at != std::string_view::npos;
+    for (std::size_t at = text.find('\n'); crLf && at != std::string::npos;
          at = text.find('\n', at + 1))
         crLf = at > 0 && text[at - 1] == '\r';
-    return crLf ? std::string(text) : JoinLines(SplitLines(text));
+    if (crLf)
+        return text;
+    return JoinLines(SplitLines(text));
 }
 
 } // namespace
@@ -173,7 +176,7 @@ std::string ProfileSnapshot::withValue(std::string_view section,
         if (!out.empty() && out.back() != '\n')
             out += "\r\n";
         out += "[" + std::string(section) + "]\r\n" + std::string(key) + "=" + encoded + "\r\n";
-        return Normalised(out);
+        return Normalised(std::move(out));
     }
 
     const std::string_view wanted = TrimProfileBlanks(key);
@@ -202,14 +205,14 @@ std::string ProfileSnapshot::withValue(std::string_view section,
         out.append(m_bytes, 0, replaceBegin);
         out += keptName + "=" + encoded;
         out.append(m_bytes, replaceEnd);
-        return Normalised(out);
+        return Normalised(std::move(out));
     }
     out.append(m_bytes, 0, insertAt);
     if (insertAt > 0 && m_bytes[insertAt - 1] != '\n')
         out += "\r\n";
     out += std::string(key) + "=" + encoded + "\r\n";
     out.append(m_bytes, insertAt);
-    return Normalised(out);
+    return Normalised(std::move(out));
 }
 
 std::string ProfileSnapshot::withoutSection(std::string_view section) const
@@ -227,7 +230,7 @@ std::string ProfileSnapshot::withoutSection(std::string_view section) const
         kept = s.bodyEnd;
     }
     out.append(m_bytes, kept);
-    return Normalised(out);
+    return Normalised(std::move(out));
 }
 
 } // namespace zelkon

@@ -6,11 +6,9 @@
 
 #include "common/cp932.h"
 #include "common/path.h"
-#include "common/sjis_text.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <unordered_map>
 
 namespace zelkon {
 
@@ -29,6 +27,21 @@ void MakeRecordsFolder(const std::string &recordFile)
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(ToFsPath(recordFile)).parent_path(),
                                         ignored);
+}
+
+// The number a record key stands for: k ≥ 1 when the name is k written as to_string writes
+// it ("12", not "012"), else 0.
+int RecordNumber(std::string_view name)
+{
+    if (name.empty() || name.size() > 9 || name[0] == '0')
+        return 0;
+    int k = 0;
+    for (const char c : name) {
+        if (c < '0' || c > '9')
+            return 0;
+        k = k * 10 + (c - '0');
+    }
+    return k;
 }
 
 } // namespace
@@ -63,16 +76,22 @@ std::string UnitKey(int section, int unit, std::string_view unitTitle)
 
 std::vector<std::string> ReadUnitRecords(const ProfileSnapshot &records, std::string_view key)
 {
-    // One pass over the section instead of one search per key: sections can hold thousands.
-    std::unordered_map<std::string, std::string> values;
-    for (auto &[name, value] : records.entries(key))
-        values.emplace(AsciiLower(name), std::move(value));
-    const int n = records.keyCount(key);
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(n));
-    for (int k = 1; k <= n; ++k) {
-        const auto it = values.find(std::to_string(k));
-        lines.push_back(it == values.end() ? "?" : it->second);
+    // One pass over the section, each value put in its place by its key's number: sections can
+    // hold a hundred thousand records.
+    const std::size_t n = static_cast<std::size_t>(records.keyCount(key));
+    std::vector<std::string> lines(n);
+    std::vector<bool> found(n);
+    for (auto &[name, value] : records.entries(key)) {
+        const std::size_t k = static_cast<std::size_t>(RecordNumber(name));
+        // The first of duplicate keys wins.
+        if (k >= 1 && k <= n && !found[k - 1]) {
+            lines[k - 1] = std::move(value);
+            found[k - 1] = true;
+        }
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        if (!found[k])
+            lines[k] = "?";
     }
     return lines;
 }
@@ -135,10 +154,20 @@ bool AppendPracticeRecord(const std::string &recordFile,
     return ProfileFile(recordFile)
         .update(
             [&](const ProfileSnapshot &current) {
-                int n = current.keyCount(key) + 1;
-                while (current.hasKey(key, std::to_string(n)))
-                    ++n;
-                return current.withValue(key, std::to_string(n), recordLine);
+                // The numbers taken from n on, found in one pass rather than a search of the
+                // section per number; of the keys + 1 numbers from n, one is free.
+                const int n = current.keyCount(key) + 1;
+                const std::vector<std::string> names = current.keys(key);
+                std::vector<bool> taken(names.size() + 1);
+                for (const std::string &name : names) {
+                    const int k = RecordNumber(name);
+                    if (k >= n && static_cast<std::size_t>(k - n) < taken.size())
+                        taken[static_cast<std::size_t>(k - n)] = true;
+                }
+                int free = 0;
+                while (taken[static_cast<std::size_t>(free)])
+                    ++free;
+                return current.withValue(key, std::to_string(n + free), recordLine);
             },
             error);
 }

@@ -84,12 +84,17 @@ std::vector<RecordListEntry> UnitEntries(const std::vector<std::string> &indexLi
             ++i;
             continue;
         }
-        ++section;
+        // No more than the unit selection window's 80 sections of 80 units are listed: a
+        // sub-index of a million lines would hold the window for minutes.
+        if (++section > kCourseIndexLimit)
+            break;
         if (i + 1 < indexLines.size())
             entries.push_back(Title(indexLines[i + 1]));
         // The title, then the line after it ("<<"), then the units.
         i += 3;
         for (int unit = 1; i < indexLines.size() && indexLines[i] != kSectionEnd; ++i, ++unit) {
+            if (unit > kCourseIndexLimit)
+                continue;
             std::string key = UnitKey(section, unit, indexLines[i]);
             const int count = CountPracticeRecords(counts, key);
             entries.push_back({RecordListLine(count, key), std::move(key), recordFile, false});
@@ -111,6 +116,10 @@ std::vector<RecordListEntry> BuildRecordList(const RecordListSources &sources)
                                + MissingFileMessage(sources.indexFile) + Utf8ToCp932("）")));
     } else if (!ReadLines(ToFsPath(sources.indexFile), indexLines, &error)) {
         entries.push_back(Note(error));
+    } else if (const std::size_t longLine = FindLongLine(indexLines);
+               longLine < indexLines.size()) {
+        entries.push_back(Note(Utf8ToCp932("ファイル ") + sources.indexFile + Utf8ToCp932(" の")
+                               + LongLineMessage(longLine + 1)));
     } else {
         std::vector<RecordListEntry> units
             = UnitEntries(indexLines, lessonCounts, sources.lessonRecords);

@@ -52,7 +52,8 @@ std::string RecordLineKey(std::string_view line);
 /// beginning with "[[" starts a section, whose next line (its title) is an entry without key;
 /// the line after that is skipped; the lines up to one exactly ">>" are units u = 1, 2, … with
 /// the key UnitKey(s, u, line), counted in `counts` and read from `recordFile`. Lines outside
-/// sections are skipped.
+/// sections are skipped, and so are sections after the 80th and units after the 80th of a
+/// section, as the unit selection window has them.
 std::vector<RecordListEntry> UnitEntries(const std::vector<std::string> &indexLines,
                                          const ProfileKeyCounts &counts,
                                          const std::string &recordFile);
@@ -60,7 +61,7 @@ std::vector<RecordListEntry> UnitEntries(const std::vector<std::string> &indexLi
 /// The whole list: the unit entries of the sub-index, then one entry per copy file of the folder
 /// (as the copy file browser lists them), counted in `copyRecords`. A missing or unreadable
 /// sub-index, copy-file folder or record file gives one note line (no key) saying so in place
-/// of what it would have listed.
+/// of what it would have listed; so does a sub-index with a line longer than kMaxLineBytes.
 std::vector<RecordListEntry> BuildRecordList(const RecordListSources &sources);
 
 } // namespace zelkon

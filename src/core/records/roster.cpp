@@ -14,12 +14,37 @@ namespace zelkon {
 
 namespace {
 
+// The names of the roster at `fsPath`. One with more names than kMaxRosterNames or a line
+// longer than kMaxLineBytes counts as unreadable: the log-on list would take seconds to fill.
+FileRead
+ReadRosterNames(const std::string &fsPath, std::vector<std::string> &names, std::string *error)
+{
+    names.clear();
+    std::string bytes;
+    const FileRead found = ReadFileIfPresent(fsPath, bytes, error);
+    if (found != FileRead::read)
+        return found;
+    names = SplitLines(bytes);
+    std::string problem;
+    if (names.size() > kMaxRosterNames)
+        problem = Utf8ToCp932(" の名前が多すぎます（") + std::to_string(kMaxRosterNames)
+                  + Utf8ToCp932("人まで）");
+    else if (const std::size_t longLine = FindLongLine(names); longLine < names.size())
+        problem = Utf8ToCp932(" の") + LongLineMessage(longLine + 1);
+    if (problem.empty())
+        return FileRead::read;
+    names.clear();
+    if (error)
+        *error = Utf8ToCp932("ファイル ") + FromFsPath(fsPath) + problem;
+    return FileRead::unreadable;
+}
+
 // The names may come from a failed LoadRoster; if the roster cannot be read now, replacing it
 // with them would lose every name.
 bool RosterReadable(const std::string &fsPath, std::string *error)
 {
-    std::string current;
-    return ReadFileIfPresent(fsPath, current, error) != FileRead::unreadable;
+    std::vector<std::string> current;
+    return ReadRosterNames(fsPath, current, error) != FileRead::unreadable;
 }
 
 // Each name of `from` taken out of `names` once: what is left is what `from` lacks.
@@ -57,14 +82,11 @@ bool LoadRoster(std::string_view recordsFolder, std::vector<std::string> &names,
 {
     names.clear();
     const std::string fsPath = ToFsPath(RosterFileName(recordsFolder));
-    std::string bytes;
-    const FileRead found = ReadFileIfPresent(fsPath, bytes, error);
+    const FileRead found = ReadRosterNames(fsPath, names, error);
     if (found == FileRead::unreadable)
         return false;
-    if (found == FileRead::read) {
-        names = SplitLines(bytes);
+    if (found == FileRead::read)
         return true;
-    }
     names = {Utf8ToCp932("公開")};
     std::string written;
     const bool saved = UpdateFileLocked(

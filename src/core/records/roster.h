@@ -1,11 +1,16 @@
 // The learner roster "sname.txt": one name per line, in the order the log-on list shows them.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zelkon {
+
+/// Most names a roster may hold: far more than a school has, few enough for the log-on list to
+/// fill at once.
+inline constexpr std::size_t kMaxRosterNames = 10000;
 
 /// Makes the records folder (composed path) with the folders above it when missing. False with
 /// "ディレクトリ PATH を作成できません" when it cannot be made.
@@ -19,7 +24,8 @@ std::string RosterFileName(std::string_view recordsFolder);
 /// kept and loaded); false with a reason when that save fails (the names are still set). A
 /// roster that exists but cannot be read gives false with the reason and no names: those are
 /// not the roster, and SaveRoster refuses to replace a roster it cannot read, so saving them
-/// after all does not wipe it.
+/// after all does not wipe it. A roster of more than kMaxRosterNames names or with a line
+/// longer than kMaxLineBytes is taken as one that cannot be read.
 bool LoadRoster(std::string_view recordsFolder,
                 std::vector<std::string> &names,
                 std::string *error = nullptr);

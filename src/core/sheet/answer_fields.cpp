@@ -4,10 +4,20 @@
 #include "sheet/render_context.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace zelkon {
 
 namespace {
+
+// Edges are summed in 64 bits and held within ±2^30, so that an edge and a width or height (one
+// edge less another) always fit an int, however large a kran block's allowances or a line's text.
+constexpr std::int64_t kEdgeLimit = (std::int64_t{1} << 30) - 1;
+
+int Edge(std::int64_t value)
+{
+    return static_cast<int>(std::clamp(value, -kEdgeLimit, kEdgeLimit));
+}
 
 // "［", "］", "【", "】" in CP932.
 constexpr std::string_view kSquareOpen = "\x81\x6D";
@@ -15,9 +25,9 @@ constexpr std::string_view kSquareClose = "\x81\x6E";
 constexpr std::string_view kLenticularOpen = "\x81\x79";
 constexpr std::string_view kLenticularClose = "\x81\x7A";
 
-Rect Grown(const Rect &r, int by)
+Rect Grown(const Rect &r, std::int64_t by)
 {
-    return {r.left - by, r.top - by, r.right + by, r.bottom + by};
+    return {Edge(r.left - by), Edge(r.top - by), Edge(r.right + by), Edge(r.bottom + by)};
 }
 
 void SetOutlinePen(Canvas &canvas, int width, Rgb colour)
@@ -76,10 +86,10 @@ Rect FieldRect(const AnswerField &field, const FieldLayout &layout)
     const double s = layout.s;
     const double f = layout.toPrinter ? 1.03 : 1.0;
     Rect r;
-    r.left = RoundHalfEven(field.x * s * f);
-    r.top = RoundHalfEven(field.y * s) + RoundHalfEven(3 * s);
-    r.right = RoundHalfEven(field.width * s) + r.left - RoundHalfEven(3 * s);
-    r.bottom = RoundHalfEven(layout.boxHeight * s) + r.top;
+    r.left = Edge(RoundHalfEven(field.x * s * f));
+    r.top = Edge(std::int64_t{RoundHalfEven(field.y * s)} + RoundHalfEven(3 * s));
+    r.right = Edge(std::int64_t{RoundHalfEven(field.width * s)} + r.left - RoundHalfEven(3 * s));
+    r.bottom = Edge(std::int64_t{RoundHalfEven(layout.boxHeight * s)} + r.top);
     return r;
 }
 
@@ -88,9 +98,9 @@ Rect FrameRect(const AnswerField &field, const FieldLayout &layout)
     const double s = layout.s;
     const Rect f = FieldRect(field, layout);
     return {f.left,
-            f.top - RoundHalfEven(layout.heightAllowance * s * 0.5),
-            f.right + RoundHalfEven(layout.widthAllowance * s),
-            f.bottom + RoundHalfEven(layout.heightAllowance * s)};
+            Edge(f.top - std::int64_t{RoundHalfEven(layout.heightAllowance * s * 0.5)}),
+            Edge(f.right + std::int64_t{RoundHalfEven(layout.widthAllowance * s)}),
+            Edge(f.bottom + std::int64_t{RoundHalfEven(layout.heightAllowance * s)})};
 }
 
 Rect MarkRect(const AnswerField &field, const FieldLayout &layout)
@@ -109,9 +119,12 @@ int AnswerBoxWidth(const AnswerField &field, const FieldLayout &layout)
 
 Rect AnswerBoxRect(const AnswerField &field, const FieldLayout &layout, int panelWidth)
 {
-    const int left = field.x + 6 + panelWidth;
-    const int top = field.y + 4;
-    return {left, top, left + AnswerBoxWidth(field, layout), top + layout.boxHeight};
+    const int left = Edge(std::int64_t{field.x} + 6 + panelWidth);
+    const int top = Edge(std::int64_t{field.y} + 4);
+    return {left,
+            top,
+            Edge(std::int64_t{left} + AnswerBoxWidth(field, layout)),
+            Edge(std::int64_t{top} + layout.boxHeight)};
 }
 
 void DrawFieldShape(Canvas &canvas,
@@ -159,24 +172,25 @@ void RingsMark(
     const Rect frame = FrameRect(field, layout);
     const int g = RoundHalfEven(layout.s * (AnswerBoxWidth(field, layout) * 0.09));
     for (int ring = 1; ring <= rings; ++ring)
-        canvas.ellipse(Grown(frame, ring * g));
+        canvas.ellipse(Grown(frame, std::int64_t{ring} * g));
 }
 
 void SlashMark(Canvas &canvas, const AnswerField &field, const FieldLayout &layout, Rgb colour)
 {
     SetOutlinePen(canvas, RoundHalfEven(2 * layout.s), colour);
     const Rect r = MarkRect(field, layout);
-    const int m = SlashInset(field, layout);
-    canvas.line({r.right - m, r.top - m}, {r.left + m, r.bottom + m});
+    const std::int64_t m = SlashInset(field, layout);
+    canvas.line({Edge(r.right - m), Edge(r.top - m)}, {Edge(r.left + m), Edge(r.bottom + m)});
 }
 
 void CrossMark(Canvas &canvas, const AnswerField &field, const FieldLayout &layout, Rgb colour)
 {
     SlashMark(canvas, field, layout, colour);
     const Rect r = MarkRect(field, layout);
-    const int m = SlashInset(field, layout);
-    const int t = RoundHalfEven(layout.s * (AnswerBoxWidth(field, layout) * 0.2));
-    canvas.line({r.left + m + t, r.top + m}, {r.right - m - t, r.bottom - m});
+    const std::int64_t m = SlashInset(field, layout);
+    const std::int64_t t = RoundHalfEven(layout.s * (AnswerBoxWidth(field, layout) * 0.2));
+    canvas.line({Edge(r.left + m + t), Edge(r.top + m)},
+                {Edge(r.right - m - t), Edge(r.bottom - m)});
 }
 
 void DrawAnswerFields(Canvas &canvas,

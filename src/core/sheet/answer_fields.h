@@ -20,6 +20,9 @@ struct FieldLayout
     int boxHeight = 0;       ///< h: height of the practice window's input boxes
 };
 
+// Every edge of the rectangles and marks below is held within ±2^30 pixels, so that absurd
+// allowances or text widths never overflow a width or a height.
+
 /// The shapes of kran line 0.
 enum class FieldShape { None, Box, SquareBrackets, LenticularBrackets, Underline, RoundedBox };
 

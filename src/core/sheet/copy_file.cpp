@@ -21,7 +21,15 @@ std::vector<std::string> ComposeCopyFile(const Worksheet &sheet, std::int32_t cu
 {
     std::vector<std::string> lines{std::string(kCopyUnitHeader)};
     AppendBlock(lines, "<<header", {sheet.unitCaption, sheet.schoolLine, sheet.nameLine});
-    AppendBlock(lines, "<<ques", sheet.questionLines);
+    // The reader skips a "{" … "}" group standing right after "<<ques": a first question line
+    // "{" goes behind an empty group, so that it is read back as text and not taken for one.
+    if (!sheet.questionLines.empty() && sheet.questionLines.front() == "{") {
+        std::vector<std::string> questions{"{", "}"};
+        questions.insert(questions.end(), sheet.questionLines.begin(), sheet.questionLines.end());
+        AppendBlock(lines, "<<ques", questions);
+    } else {
+        AppendBlock(lines, "<<ques", sheet.questionLines);
+    }
     // Answers live in the question lines; the block is kept for the grammar's sake.
     AppendBlock(lines, "<<ans", {});
     if (!sheet.graphLines.empty())

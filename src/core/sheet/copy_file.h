@@ -14,9 +14,10 @@
 namespace zelkon {
 
 /// The lines of the sheet's copy file: unit "[[unitX" with its header (caption, school line,
-/// name line), question lines, an always empty "<<ans" block, the graph and answer graph blocks
-/// only when their lists are not empty, the layout and kgroup blocks (value line 0 =
-/// `currentPaperWidth`) and "]]". Softkey lines are not written.
+/// name line), question lines (behind an empty "{" "}" group when the first is "{", which the
+/// reader would take for a group to skip), an always empty "<<ans" block, the graph and answer
+/// graph blocks only when their lists are not empty, the layout and kgroup blocks (value line
+/// 0 = `currentPaperWidth`) and "]]". Softkey lines are not written.
 std::vector<std::string> ComposeCopyFile(const Worksheet &sheet, std::int32_t currentPaperWidth);
 
 /// The name a copy file is saved or opened under for the path chosen in a file dialog, judged by

@@ -4,6 +4,7 @@
 #include "common/cp932.h"
 #include "common/line_file.h"
 #include "common/path.h"
+#include "master/unit_scan.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -99,6 +100,21 @@ CopyFilePreview ReadCopyFilePreview(std::string_view path)
         return preview;
     }
     preview.read = ReadLines(ToFsPath(path), preview.lines, &preview.message);
+    if (!preview.read)
+        return preview;
+    // A copy file holds one unit; anything far larger would hold the preview list for seconds.
+    std::string problem;
+    if (preview.lines.size() > kMaxUnitLines)
+        problem = Utf8ToCp932(" の行が多すぎます（") + std::to_string(kMaxUnitLines)
+                  + Utf8ToCp932("行まで）");
+    else if (const std::size_t longLine = FindLongLine(preview.lines);
+             longLine < preview.lines.size())
+        problem = Utf8ToCp932(" の") + LongLineMessage(longLine + 1);
+    if (!problem.empty()) {
+        preview.read = false;
+        preview.lines.clear();
+        preview.message = Utf8ToCp932("ファイル ") + std::string(path) + problem;
+    }
     return preview;
 }
 

@@ -34,7 +34,8 @@ struct CopyFilePreview
 };
 
 /// Reads the composed path's lines exactly as stored, for showing them; a missing file gives
-/// "ファイル PATH が見つかりません", an unreadable one its read failure.
+/// "ファイル PATH が見つかりません", an unreadable one its read failure, and one of more than
+/// kMaxUnitLines lines or with a line longer than kMaxLineBytes no lines and a message saying so.
 CopyFilePreview ReadCopyFilePreview(std::string_view path);
 
 /// The row to choose in a freshly listed folder of `count` copy files: none (-1) when it is

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 namespace zelkon {
@@ -35,11 +37,23 @@ int Coordinate(const std::string &text)
     return error == std::errc() && end == text.data() + text.size() ? value : 0;
 }
 
+// The far edge of a picture, held within the int range: a graph stands wherever its file puts
+// it, and one near the int limits must not wrap round to the other side of the page.
+int FarEdge(int near, int length)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{near} + length,
+                                                     std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
 Rect Stretched(int left, int top, const Picture &picture, double s)
 {
     const int l = RoundHalfEven(left * s);
     const int t = RoundHalfEven(top * s);
-    return {l, t, l + RoundHalfEven(picture.width() * s), t + RoundHalfEven(picture.height() * s)};
+    return {l,
+            t,
+            FarEdge(l, RoundHalfEven(picture.width() * s)),
+            FarEdge(t, RoundHalfEven(picture.height() * s))};
 }
 
 } // namespace

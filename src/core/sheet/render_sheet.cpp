@@ -41,6 +41,16 @@ const PageTexts &Texts()
     return texts;
 }
 
+// A file's margins and line spacing may hold any integer. The page positions they give are held
+// within ±2^24 pixels, far beyond any page at any resolution, so that adding the widths of a
+// line's text to them never leaves the int range.
+constexpr double kPageLimit = 1 << 24;
+
+int PagePosition(double value)
+{
+    return RoundHalfEven(std::clamp(value, -kPageLimit, kPageLimit));
+}
+
 // Splits at every `mark` byte into `parts`, reusing its storage from line to line.
 void SplitInto(std::string_view text, char mark, std::vector<std::string_view> &parts)
 {
@@ -99,8 +109,8 @@ private:
         m_base = m_context.mojiSize + m_d;
         if (m_base < 1)
             m_base = 10;
-        m_L = RoundHalfEven(m_sheet.leftMargin * 10 * m_s);
-        m_Rm = RoundHalfEven(m_sheet.rightMargin * 10 * m_s);
+        m_L = PagePosition(m_sheet.leftMargin * 10.0 * m_s);
+        m_Rm = PagePosition(m_sheet.rightMargin * 10.0 * m_s);
         m_rightEdge = m_W - m_Rm;
         m_lineAdvance = m_sheet.lineSpacing * m_s * 0.7875;
 
@@ -242,7 +252,7 @@ private:
     bool drawQuestionLines()
     {
         m_Y += RoundHalfEven(17 * 0.7875 * m_r);
-        int y = RoundHalfEven(m_Y);
+        int y = PagePosition(m_Y);
         setFontColor(kBlack);
         if (m_tables.collectAnswerFields)
             m_tables.answerFieldCount = 0;
@@ -256,7 +266,7 @@ private:
             if (!line.empty() && !drawQuestionLine(line, y))
                 return false;
             m_Y += m_lineAdvance;
-            y = RoundHalfEven(m_Y);
+            y = PagePosition(m_Y);
         }
         return true;
     }

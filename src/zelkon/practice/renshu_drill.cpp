@@ -11,6 +11,7 @@
 #include "practice/zenseikai.h"
 #include "records/record_file.h"
 #include "records/record_line.h"
+#include "records/record_panel.h"
 #include "sheet/answer_fields.h"
 #include "sheet/render_sheet.h"
 #include "shell/main.h"
@@ -371,14 +372,7 @@ void TfrmRenshu::ShowUnitRecords()
         memKiroku->setPlainText(ToQString(error));
         return;
     }
-    if (lines.empty()) {
-        memKiroku->setPlainText(U("練習の記録はありません"));
-        return;
-    }
-    QStringList texts;
-    for (const std::string &line : lines)
-        texts << ToQString(line);
-    memKiroku->setPlainText(texts.join('\n'));
+    memKiroku->setPlainText(ToQString(RecordPanelText(lines)));
 }
 
 void TfrmRenshu::CheckEntry(int box, const std::string &text, bool firstTry)

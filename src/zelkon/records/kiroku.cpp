@@ -5,6 +5,7 @@
 #include "platform/qstring_cp932.h"
 #include "records/profile_file.h"
 #include "records/record_file.h"
+#include "records/record_panel.h"
 #include "shell/program.h"
 #include "shell/widgets.h"
 
@@ -182,14 +183,7 @@ void TfrmKiroku::lstTitleClick()
         memDetail->setPlainText(ToQString(error));
         return;
     }
-    if (lines.empty()) {
-        memDetail->setPlainText(U("練習の記録はありません"));
-        return;
-    }
-    QStringList texts;
-    for (const std::string &line : lines)
-        texts << ToQString(line);
-    memDetail->setPlainText(texts.join('\n'));
+    memDetail->setPlainText(ToQString(RecordPanelText(lines)));
 }
 
 void TfrmKiroku::btnEraseClick()

@@ -83,9 +83,10 @@ TfrmMain::TfrmMain(Program &program, MainSeams &seams)
 
 TfrmMain::~TfrmMain()
 {
-    // The sheets are freed with the frame's children, after the table that lists them.
-    for (const auto &entry : m_sheets)
-        entry.second->subWindow()->disconnect(this);
+    // The children are freed after this frame's members, so their signals must no longer reach
+    // it: a sheet window closed but not yet freed would otherwise erase from a table already gone.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
 }
 
 QPushButton *TfrmMain::addPanelButton(QVBoxLayout *layout,

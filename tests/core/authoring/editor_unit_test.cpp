@@ -152,6 +152,35 @@ TEST_F(EditorUnitLoad, UnreadableFileIsNeverTakenForAnEmptyOne)
     EXPECT_TRUE(loaded.areas.question.empty());
 }
 
+TEST_F(EditorUnitLoad, UnitsTooLargeToShowAreRefusedAndOthersOfTheFileLoad)
+{
+    // Unit 1 has a line of a million bytes, unit 2 a block of 10,000 lines, unit 3 fits.
+    Lines lines
+        = {"[[unit1", "<<hint", std::string(1000000, 'h'), ">>", "]]", "[[unit2", "<<kgroup"};
+    lines.insert(lines.end(), 10000, "k");
+    lines.insert(lines.end(),
+                 {">>", "]]", "[[unit3", "<<ques", std::string(4096, 'q'), ">>", "]]"});
+    WriteBytes(dir.file("ch1.que"), JoinLines(lines));
+    const struct
+    {
+        const char *header;
+        std::string error; // UTF-8; empty when the unit loads
+    } cases[] = {
+        {"[[unit1",
+         "ファイル " + U(dir.composed()) + "ch1.que の3行目が長すぎます（1行4096バイトまで）"},
+        {"[[unit2", "単元の行が多すぎます（10000行まで）"},
+        {"[[unit3", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.header);
+        const LoadedUnit loaded = LoadUnitFromFile(dir.composed() + "ch1.que", c.header, nullptr);
+        EXPECT_EQ(loaded.readable, c.error.empty());
+        EXPECT_EQ(U(loaded.error), c.error);
+        EXPECT_EQ(loaded.found, c.error.empty());
+        EXPECT_EQ(loaded.fileLines.empty(), !c.error.empty());
+    }
+}
+
 TEST(EditorUnit, AreaTextGoesBackToTheSameLines)
 {
     const struct

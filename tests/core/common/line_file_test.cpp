@@ -137,5 +137,69 @@ TEST(LineFile, FailuresAreJapaneseMessagesNamingTheFile)
         << test::U(error);
 }
 
+TEST(LineFile, RefusesFilesOverTheSizeLimitUnread)
+{
+    test::TempDir dir;
+    // Sparse files: their size is set without writing, so the largest takes no disk.
+    const struct
+    {
+        const char *name;
+        std::uintmax_t size;
+        bool read;
+    } cases[] = {
+        {"at the limit", kMaxFileBytes, true},
+        {"one byte over", kMaxFileBytes + 1, false},
+        {"two gigabytes", std::uintmax_t{2} << 30, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.file(std::string(c.name) + ".txt");
+        test::WriteBytes(path, "");
+        std::filesystem::resize_file(path, c.size);
+        std::string bytes = "stale";
+        std::string error;
+        EXPECT_EQ(ReadFileIfPresent(path, bytes, &error),
+                  c.read ? FileRead::read : FileRead::unreadable);
+        EXPECT_EQ(bytes.size(), c.read ? c.size : 0u);
+        EXPECT_EQ(test::U(error), c.read ? "" : "ファイル " + path + " は大きすぎます（32MBまで）");
+        std::vector<std::string> lines{"stale"};
+        EXPECT_EQ(ReadLines(path, lines, &error), c.read);
+        EXPECT_EQ(lines.size(), c.read ? 1u : 0u);
+    }
+}
+
+TEST(LineFile, WritesNothingItCouldNotReadBack)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("f.txt");
+    test::WriteBytes(path, "old");
+    std::string error;
+    EXPECT_FALSE(WriteFileAtomic(path, std::string(kMaxFileBytes + 1, 'x'), &error));
+    EXPECT_EQ(test::U(error), "ファイル " + path + " に書き込めません（32MBを超えます）");
+    EXPECT_EQ(test::ReadBytes(path), "old");
+    int entries = 0;
+    for ([[maybe_unused]] const auto &e : std::filesystem::directory_iterator(dir.path()))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(LineFile, FindsTheFirstLineOverTheLengthLimit)
+{
+    const std::string longest(kMaxLineBytes, 'x');
+    const struct
+    {
+        std::vector<std::string> lines;
+        std::size_t found;
+    } cases[] = {
+        {{}, 0},
+        {{"a", longest, ""}, 3},
+        {{"a", longest + "y", longest + "z"}, 1},
+        {{longest + "y"}, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(FindLongLine(c.lines), c.found);
+    EXPECT_EQ(test::U(LongLineMessage(12)), "12行目が長すぎます（1行4096バイトまで）");
+}
+
 } // namespace
 } // namespace zelkon

@@ -38,6 +38,7 @@ TEST(SjisText, TrimAnswer)
         {"　　", ""},
         {"ａ@", "ａ@"}, // 0x82 0x81 0x40: the last two bytes look like "　" but are not one
         {"メ@　", "メ@"},
+        {"ｱ　　　　　　　　", "ｱ"}, // a long run after a one-byte character goes whole
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.in);

@@ -1,8 +1,10 @@
 // The main index: lesson lines, the closing ">>", the 80-lesson table and the file on disk.
 #include "index/main_index.h"
 
+#include "common/line_file.h"
 #include "support/test_support.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace zelkon {
@@ -101,6 +103,27 @@ TEST(MainIndex, ClosingLineAndFaults)
          {"?", "?", "?"},
          " に終わりの行 \">>\" がありません",
          5},
+        {"a title of 4,096 bytes",
+         {std::string(4096, 't'), "", ">>"},
+         true,
+         std::string(4096, 't'),
+         {},
+         "",
+         0},
+        {"a title of 4,097 bytes",
+         {std::string(4097, 't'), "", "a,f\\\\p", ">>"},
+         false,
+         "",
+         {},
+         " の1行目が長すぎます（1行4096バイトまで）",
+         1},
+        {"a long line after >>",
+         {"T", "", "a,f\\\\p", ">>", std::string(1000000, 'x')},
+         false,
+         "",
+         {},
+         " の5行目が長すぎます（1行4096バイトまで）",
+         5},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -187,6 +210,15 @@ TEST(MainIndex, FileNameCaseMissingFileAndStoppedRead)
     EXPECT_EQ(U(messages[0].text),
               "ファイル " + dir.path() + "\\Main.ind に終わりの行 \">>\" がありません");
     EXPECT_EQ(messages[0].line, 3);
+
+    // A file over the size limit is not read at all.
+    std::filesystem::resize_file(dir.file("MAIN.IND"), kMaxFileBytes + 1);
+    messages.clear();
+    EXPECT_EQ(ReadMainIndex(dir.composed(), index, messages), MainIndexRead::missing);
+    EXPECT_TRUE(index.lessonCaptions.empty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(U(messages[0].text),
+              "ファイル " + dir.file("MAIN.IND") + " は大きすぎます（32MBまで）");
 }
 
 } // namespace

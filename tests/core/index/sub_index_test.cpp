@@ -152,6 +152,30 @@ TEST(SubIndex, SectionWithoutClosingLineStops)
     }
 }
 
+TEST(SubIndex, ALongLineStopsTheReadBeforeAnything)
+{
+    const std::string longest(4096, 'u');
+    CourseIndex index;
+    Messages messages;
+    EXPECT_TRUE(ParseSubIndex({"T", "[[s", "A", "<<", longest, ">>"}, "s.ind", index, messages));
+    EXPECT_EQ(SectionsOf(index), (std::vector<Section>{{"A", {longest}}}));
+
+    for (const std::vector<std::string> &lines :
+         {std::vector<std::string>{"T", "[[s", "A", "<<", longest + "u", ">>"},
+          std::vector<std::string>{"T", "[[s", "A", "<<", "a", ">>", "", longest + "u"}}) {
+        messages.clear();
+        EXPECT_FALSE(ParseSubIndex(lines, "s.ind", index, messages));
+        EXPECT_TRUE(index.subIndexTitle.empty());
+        EXPECT_TRUE(SectionsOf(index).empty());
+        ASSERT_EQ(messages.size(), 1u);
+        const int line = static_cast<int>(lines.size() == 6 ? 5 : 8);
+        EXPECT_EQ(U(messages[0].text),
+                  "ファイル s.ind の" + std::to_string(line)
+                      + "行目が長すぎます（1行4096バイトまで）");
+        EXPECT_EQ(messages[0].line, line);
+    }
+}
+
 TEST(SubIndex, EightySectionsAndUnitsFitAndTheEightyFirstStops)
 {
     // 81 sections of one unit each: 5 lines per section after the title.

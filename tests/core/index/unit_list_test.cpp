@@ -202,6 +202,29 @@ TEST(SimilarProblems, OnePassOverTheBytesMarksWhatTheLineSearchMarks)
     }
 }
 
+TEST(SimilarProblems, TheFileIsSearchedAsItsLinesAre)
+{
+    const std::string cases[] = {
+        "[[unit2\r\n]]\r\n[[unit2R1\r\n]]\r\n[[unit2R2\r\n]]\r\n",
+        "[[unit2R1\n[[unit2R2\n[[unit2R3",
+        "[[unit2R2\r\n[[unit2R1\r\n[[unit2R2\r\n",
+        "[[unit2R1\r\n[[unit2R3\r\n",
+        "[[unit2R1\r",
+        "[[unit2R1\r\r\n[[unit2R1\r\n",
+        "x[[unit2R1\n[[unit2R10\n[[unit2R1 \n[[unit12R1\n",
+        "[[unit2R1[[unit2R1\n[[unit2R1\n[[unit2R2",
+        "",
+    };
+    test::TempDir dir;
+    for (const std::string &bytes : cases) {
+        SCOPED_TRACE(bytes);
+        test::WriteBytes(dir.file("m.que"), bytes);
+        EXPECT_EQ(SimilarProblemItemsOfFile(dir.composed() + "m.que", 2),
+                  SimilarProblemItems(SplitLines(bytes), 2));
+    }
+    EXPECT_TRUE(SimilarProblemItemsOfFile(dir.composed() + "none.que", 2).empty());
+}
+
 TEST(UnitSelectionTable, PositionsOutsideTheTableAreNotStored)
 {
     UnitDisplayTable table;

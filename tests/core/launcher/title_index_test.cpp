@@ -1,8 +1,10 @@
 // Reading the title index: caption, last-update text, title lines, bad lines and the limit.
 #include "launcher/title_index.h"
 
+#include "common/line_file.h"
 #include "support/test_support.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace zelkon {
@@ -112,6 +114,29 @@ TEST(TitleIndex, MissingOrShortFileGivesNoTitles)
               "タイトル一覧に行が足りません。1行目に見出し、2行目に更新の記録が要ります");
 
     EXPECT_FALSE(ParseTitleIndex({}).ok);
+}
+
+TEST(TitleIndex, FilesTooLargeToShowGiveNoTitles)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("ZKLindex.txt");
+    test::WriteBytes(path, "c\r\nu\r\n" + std::string(4090, 't') + ",p,1,T\r\n");
+    EXPECT_TRUE(ReadTitleIndex(dir.composed()).ok);
+
+    test::WriteBytes(path, "c\r\nu\r\n" + std::string(1000000, 't') + ",p,1,T\r\n");
+    const TitleIndexReading longLine = ReadTitleIndex(dir.composed());
+    EXPECT_FALSE(longLine.ok);
+    EXPECT_TRUE(longLine.index.titles.empty());
+    ASSERT_EQ(longLine.messages.size(), 1u);
+    EXPECT_EQ(U(longLine.messages[0].text),
+              "ファイル " + dir.path() + "\\ZKLindex.txt の3行目が長すぎます（1行4096バイトまで）");
+    EXPECT_EQ(longLine.messages[0].line, 3);
+
+    std::filesystem::resize_file(path, kMaxFileBytes + 1);
+    const TitleIndexReading large = ReadTitleIndex(dir.composed());
+    EXPECT_FALSE(large.ok);
+    ASSERT_EQ(large.messages.size(), 1u);
+    EXPECT_EQ(U(large.messages[0].text), "ファイル " + path + " は大きすぎます（32MBまで）");
 }
 
 } // namespace

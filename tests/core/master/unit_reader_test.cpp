@@ -1,10 +1,12 @@
 // readUnit: modes, clearing, captions, reader state, file failures and hostile input.
 #include "master/unit_reader.h"
 
+#include "common/line_file.h"
 #include "common/path.h"
 #include "master/unit_locator.h"
 #include "support/test_support.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -313,6 +315,8 @@ TEST(UnitReader, FailuresReturnFalseAndKeepTheReaderState)
     test::TempDir dir;
     test::WriteBytes(dir.file("empty.que"), "");
     test::WriteBytes(dir.file("geo2.que"), Bytes(kMaster));
+    test::WriteBytes(dir.file("huge.que"), Bytes(kMaster));
+    std::filesystem::resize_file(dir.file("huge.que"), kMaxFileBytes + 1);
     const struct
     {
         const char *name;
@@ -327,6 +331,11 @@ TEST(UnitReader, FailuresReturnFalseAndKeepTheReaderState)
          "none.que",
          "[[unit1",
          MissingFileMessage(dir.composed() + "none.que"),
+         true},
+        {"file over the size limit",
+         "huge.que",
+         "[[unit1",
+         J("ファイル ") + dir.file("huge.que") + J(" は大きすぎます（32MBまで）"),
          true},
     };
     for (const auto &c : cases) {
@@ -353,6 +362,32 @@ TEST(UnitReader, FailuresReturnFalseAndKeepTheReaderState)
         EXPECT_FALSE(state.captionRestart);
         EXPECT_EQ(sheet.lastCaption, "kept");
         EXPECT_EQ(record.questionLines == Filled().questionLines, c.recordKept);
+    }
+}
+
+TEST(UnitReader, ReadsTheLastOfTenThousandUnitsAndItsSimilarProblem)
+{
+    std::string bytes;
+    for (int u = 1; u <= 10000; ++u) {
+        bytes += UnitHeaderLine(u, 0) + "\r\n<<ques\r\nunit " + std::to_string(u)
+                 + "\r\n>>\r\n]]\r\n";
+    }
+    bytes += UnitHeaderLine(10000, 1) + "\r\n<<ques\r\nsimilar\r\n>>\r\n]]\r\n";
+    for (const auto &[variant, question] : {std::pair{0, "unit 10000"}, {1, "similar"}}) {
+        ReaderState state;
+        UnitRecord record;
+        Messages messages;
+        ASSERT_TRUE(ReadUnitFromBytes(bytes,
+                                      UnitHeaderLine(10000, variant),
+                                      10000,
+                                      1,
+                                      ReadMode::Master,
+                                      Chosen(),
+                                      state,
+                                      record,
+                                      messages));
+        EXPECT_EQ(record.questionLines, Lines{question});
+        EXPECT_TRUE(messages.empty());
     }
 }
 

@@ -62,6 +62,8 @@ TEST(ProfileFile, RefusesEntriesThatWouldBreakTheFile)
         {"S\r\n", "k", "v", "改行を含む項目は書き込めません"},
         {"S", "a=b", "v", "= を含むキーは書き込めません"},
         {"S", " ", "v", "空のキーは書き込めません"},
+        // A unit title cut after the first byte of a character: "[S11\x85]" is no header.
+        {"S11\x85", "1", "v", "文字の途中で終わるセクション名は書き込めません"},
     };
     for (const auto &r : refused) {
         std::string error;

@@ -4,6 +4,8 @@
 #include "records/learner_name.h"
 #include "records/profile_file.h"
 
+#include "common/line_file.h"
+
 #include "support/test_support.h"
 
 #include <cerrno>
@@ -119,6 +121,94 @@ TEST(RecordFile, GapsReadAsQuestionMarksAndAreNeverOverwritten)
     // Key 3 exists already, so the new record goes to 4 instead of replacing it.
     ASSERT_TRUE(AppendPracticeRecord(file, "S11A", "new"));
     EXPECT_EQ(test::ReadBytes(dir.file("r.ini")), "[S11A]\r\n1=one\r\n3=three\r\n4=new\r\n");
+}
+
+TEST(RecordFile, KeysAreTheirNumbersWrittenPlainlyAndTheFirstOfTwinsWins)
+{
+    test::TempDir dir;
+    const std::string file = dir.composed() + "r.ini";
+    test::WriteBytes(dir.file("r.ini"), "[S11A]\r\n01=zero-one\r\n 2 =two\r\n2=twin\r\n");
+    EXPECT_EQ(ReadUnitRecords(file, "S11A"), (std::vector<std::string>{"?", "two", "?"}));
+    ASSERT_TRUE(AppendPracticeRecord(file, "S11A", "new"));
+    EXPECT_EQ(ReadUnitRecords(file, "S11A"), (std::vector<std::string>{"?", "two", "?", "new"}));
+}
+
+// A learner who drilled one unit a hundred thousand times: about 4 MB, read whole.
+TEST(RecordFile, HundredThousandRecordsOfOneUnit)
+{
+    constexpr int kRecords = 100000;
+    test::TempDir dir;
+    const std::string file = dir.composed() + "r.ini";
+    std::string bytes = "[password]\r\npw=abcd\r\n[S11A]\r\n";
+    for (int k = 1; k <= kRecords; ++k)
+        bytes += std::to_string(k) + "=0,OOOOOOO,7,7,100,31,2026/05/01 10:00 #" + std::to_string(k)
+                 + "\r\n";
+    bytes += "[S12B]\r\n1=other\r\n";
+    test::WriteBytes(dir.file("r.ini"), bytes);
+
+    int count = 0;
+    ASSERT_TRUE(CountPracticeRecords(file, "S11A", count));
+    EXPECT_EQ(count, kRecords);
+    std::vector<std::string> lines;
+    ASSERT_TRUE(ReadUnitRecords(file, "S11A", lines));
+    ASSERT_EQ(lines.size(), std::size_t{kRecords});
+    EXPECT_EQ(lines.front(), "0,OOOOOOO,7,7,100,31,2026/05/01 10:00 #1");
+    EXPECT_EQ(lines.back(), "0,OOOOOOO,7,7,100,31,2026/05/01 10:00 #100000");
+
+    ASSERT_TRUE(AppendPracticeRecord(file, "S11A", "new"));
+    ASSERT_TRUE(CountPracticeRecords(file, "S11A", count));
+    EXPECT_EQ(count, kRecords + 1);
+    EXPECT_EQ(ReadUnitRecords(file, "S11A").back(), "new");
+    EXPECT_EQ(ReadUnitRecords(file, "S12B"), std::vector<std::string>{"other"});
+    EXPECT_EQ(ReadPassword(file), "abcd");
+}
+
+// Every number from the count on is taken: the next free one is found without a search of the
+// section per number, which took minutes here.
+TEST(RecordFile, NumbersTakenAheadOfTheCountAreSkippedInOnePass)
+{
+    constexpr int kTaken = 50000;
+    test::TempDir dir;
+    const std::string file = dir.composed() + "r.ini";
+    std::string bytes = "[S11A]\r\n";
+    for (int k = kTaken + 1; k <= 2 * kTaken; ++k)
+        bytes += std::to_string(k) + "=x\r\n";
+    test::WriteBytes(dir.file("r.ini"), bytes);
+    ASSERT_TRUE(AppendPracticeRecord(file, "S11A", "new"));
+    const std::string written = test::ReadBytes(dir.file("r.ini"));
+    EXPECT_TRUE(written.ends_with("\r\n100001=new\r\n")) << written.substr(written.size() - 40);
+}
+
+TEST(RecordFile, FilesOverTheSizeLimitAreRefusedAndKept)
+{
+    test::TempDir dir;
+    const std::string file = RecordFileName(dir.composed(), J("生徒"), 1);
+    const std::string fsPath = dir.file("生徒1.ini");
+    test::WriteBytes(fsPath, "");
+    std::filesystem::resize_file(fsPath, kMaxFileBytes + 1);
+    const std::string tooLarge = "ファイル " + fsPath + " は大きすぎます（32MBまで）";
+
+    ExpectReadsFail(file, tooLarge);
+    std::string error;
+    EXPECT_FALSE(AppendPracticeRecord(file, "S11A", "line", &error));
+    EXPECT_EQ(test::U(error), tooLarge);
+    EXPECT_EQ(std::filesystem::file_size(fsPath), kMaxFileBytes + 1);
+}
+
+// A record that would take the file over the size limit is not written: the file stays
+// readable with every record it held.
+TEST(RecordFile, AnAppendPastTheSizeLimitIsRefused)
+{
+    test::TempDir dir;
+    const std::string file = dir.composed() + "r.ini";
+    test::WriteBytes(dir.file("r.ini"), "[S11A]\r\n1=x\r\n;");
+    std::filesystem::resize_file(dir.file("r.ini"), kMaxFileBytes - 4);
+    std::string error;
+    EXPECT_FALSE(AppendPracticeRecord(file, "S11A", "new", &error));
+    EXPECT_EQ(test::U(error),
+              "ファイル " + dir.file("r.ini") + " に書き込めません（32MBを超えます）");
+    EXPECT_EQ(std::filesystem::file_size(dir.file("r.ini")), kMaxFileBytes - 4);
+    EXPECT_EQ(ReadUnitRecords(file, "S11A"), std::vector<std::string>{"x"});
 }
 
 TEST(RecordFile, ConcurrentAppendsLoseNoRecord)

@@ -92,6 +92,25 @@ TEST(RecordList, SubIndexScannedSectionBySection)
     EXPECT_TRUE(UnitEntries({"[["}, counts, "F").empty());
 }
 
+TEST(RecordList, SectionsAndUnitsStopAtEightyAsInTheUnitSelectionWindow)
+{
+    std::vector<std::string> index = {"T"};
+    for (int s = 1; s <= 82; ++s) {
+        for (const std::string &line :
+             {std::string("[[sect"), "S" + std::to_string(s), std::string("<<")})
+            index.push_back(line);
+        for (int u = 1; u <= (s == 1 ? 1000 : 1); ++u)
+            index.push_back("u" + std::to_string(u));
+        index.push_back(">>");
+    }
+    const std::vector<RecordListEntry> entries = UnitEntries(index, ProfileKeyCounts(), "F");
+    // 80 sections: a title each, 80 units in the first, one in each of the others.
+    ASSERT_EQ(entries.size(), 80u + 80u + 79u);
+    EXPECT_EQ(entries[80].key, "S180u80");
+    EXPECT_EQ(entries[81].text, "S2");
+    EXPECT_EQ(entries.back().key, "S801u1");
+}
+
 class RecordListFiles : public ::testing::Test
 {
 protected:
@@ -160,6 +179,19 @@ TEST_F(RecordListFiles, MissingSourcesSaySoInOneLine)
                                             + "rekishi\\re.ind が見つかりません）",
                                         "  回a.prp | a.prp @ 生徒1.ini",
                                         "02回b.PRP | b.PRP @ 生徒1.ini"}));
+}
+
+TEST_F(RecordListFiles, SubIndexTooLongToListIsANote)
+{
+    test::WriteBytes(dir.file("chiri/ch.ind"),
+                     J("地理\r\n[[sect1\r\n都道府県\r\n<<\r\n") + std::string(1000000, 'u')
+                         + "\r\n>>\r\n");
+    EXPECT_EQ(
+        Lines(BuildRecordList(RecordListSourcesOf(state, index, 1))),
+        (std::vector<std::string>{"note: ファイル " + U(dir.composed())
+                                      + "chiri\\ch.ind の5行目が長すぎます（1行4096バイトまで）",
+                                  "note: コピーファイルはありません（ディレクトリ "
+                                      + U(dir.composed()) + "ch が見つかりません）"}));
 }
 
 TEST_F(RecordListFiles, UnreadableRecordFileIsANoteNotAnEmptyList)

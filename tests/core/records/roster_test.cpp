@@ -1,6 +1,7 @@
 // The learner roster file.
 #include "records/roster.h"
 
+#include "common/line_file.h"
 #include "support/test_support.h"
 
 #include <cerrno>
@@ -88,6 +89,54 @@ TEST(Roster, AnUnreadableRosterIsNeverReplaced)
         EXPECT_EQ(test::U(error), unreadable);
         EXPECT_TRUE(std::filesystem::is_symlink(dir.file("sname.txt")));
         EXPECT_EQ(std::filesystem::read_symlink(dir.file("sname.txt")), c.target);
+    }
+}
+
+TEST(Roster, RostersTooLargeToListAreRefusedAndNeverReplaced)
+{
+    std::string tenThousand;
+    for (int k = 1; k <= 10000; ++k)
+        tenThousand += "name" + std::to_string(k) + "\r\n";
+    const struct
+    {
+        const char *name;
+        std::string bytes;
+        std::string problem; // UTF-8, after "ファイル PATH"; empty when the roster is read
+    } cases[] = {
+        {"10,000 names", tenThousand, ""},
+        {"10,001 names", tenThousand + "one more\r\n", " の名前が多すぎます（10000人まで）"},
+        {"a name of 4,096 bytes", "a\r\n" + std::string(4096, 'n') + "\r\n", ""},
+        {"a line of a million bytes",
+         "a\r\n" + std::string(1000000, 'n') + "\r\nb\r\n",
+         " の2行目が長すぎます（1行4096バイトまで）"},
+        {"a file over the size limit", "", " は大きすぎます（32MBまで）"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir dir;
+        test::WriteBytes(dir.file("sname.txt"), c.bytes);
+        if (c.bytes.empty())
+            std::filesystem::resize_file(dir.file("sname.txt"), kMaxFileBytes + 1);
+        std::vector<std::string> names;
+        std::string error;
+        EXPECT_EQ(LoadRoster(dir.composed(), names, &error), c.problem.empty());
+        if (c.problem.empty()) {
+            EXPECT_EQ(names, SplitLines(c.bytes));
+            continue;
+        }
+        const std::string refused = "ファイル " + dir.file("sname.txt") + c.problem;
+        EXPECT_EQ(test::U(error), refused);
+        EXPECT_TRUE(names.empty());
+        // The log-on OK saves the list it holds; that must not wipe the roster.
+        error.clear();
+        EXPECT_FALSE(SaveRoster(dir.composed(), {J("新人")}, &error));
+        EXPECT_EQ(test::U(error), refused);
+        error.clear();
+        EXPECT_FALSE(SaveRosterChanges(dir.composed(), {}, {J("新人")}, nullptr, &error));
+        EXPECT_EQ(test::U(error), refused);
+        if (!c.bytes.empty()) {
+            EXPECT_EQ(test::ReadBytes(dir.file("sname.txt")), c.bytes);
+        }
     }
 }
 

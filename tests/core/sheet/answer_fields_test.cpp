@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace zelkon {
 namespace {
 
@@ -50,6 +52,11 @@ TEST(AnswerFields, Rectangles)
     printer.s = 2.0;
     printer.toPrinter = true;
     FieldLayout halves{2.5, false, 1, 1, 10};
+    // A kran block may hold any integer: the frame stops at 2^30 − 1 instead of wrapping.
+    FieldLayout huge = ScreenLayout();
+    huge.widthAllowance = std::numeric_limits<int>::max();
+    huge.heightAllowance = std::numeric_limits<int>::max();
+    const int edge = (1 << 30) - 1;
     const Case cases[] = {
         // x to x + w − 3 + 15 across, y + 3 − 1 to y + 3 + h + 2 down.
         {"screen", TokyoField(), ScreenLayout(), {194, 101, 255, 125}, {194, 100, 270, 127}},
@@ -57,6 +64,12 @@ TEST(AnswerFields, Rectangles)
         {"printer", TokyoField(), printer, {400, 202, 522, 250}, {400, 200, 552, 254}},
         // 2.5, 7.5, 12.5, 1.25 and 2.5 all round to even neighbours.
         {"halves", small, halves, {25, 10, 29, 35}, {25, 9, 31, 37}},
+        // 101 − round(2^31 × 0.5) upwards; right and bottom held.
+        {"huge allowances",
+         TokyoField(),
+         huge,
+         {194, 101, 255, 125},
+         {194, 101 - (1 << 30), edge, edge}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

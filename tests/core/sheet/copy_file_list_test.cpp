@@ -2,6 +2,7 @@
 // folders, the raw preview lines, the row chosen again and the choice at OK.
 #include "sheet/copy_file_list.h"
 
+#include "common/line_file.h"
 #include "common/path.h"
 #include "support/test_support.h"
 
@@ -121,6 +122,44 @@ TEST(CopyFileList, PreviewOfAMissingFileSaysSo)
     EXPECT_FALSE(preview.read);
     EXPECT_TRUE(preview.lines.empty());
     EXPECT_EQ(U(preview.message), "ファイル " + U(path) + " が見つかりません");
+}
+
+TEST(CopyFileList, PreviewOfAFileTooLargeToListSaysSo)
+{
+    TempDir dir;
+    std::string tenThousand;
+    for (int k = 1; k <= 10000; ++k)
+        tenThousand += "line\r\n";
+    const struct
+    {
+        const char *name;
+        std::string bytes;
+        std::string problem; // UTF-8 after "ファイル PATH"; empty when the lines are shown
+    } cases[] = {
+        {"10,000 lines", tenThousand, ""},
+        {"10,001 lines", tenThousand + "more", " の行が多すぎます（10000行まで）"},
+        {"a line of 4,096 bytes", std::string(4096, 'q'), ""},
+        {"a line of a million bytes",
+         "[[unitX\r\n" + std::string(1000000, 'q'),
+         " の2行目が長すぎます（1行4096バイトまで）"},
+        {"a file over the size limit", "", " は大きすぎます（32MBまで）"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(dir.file("a.prp"), c.bytes);
+        if (c.bytes.empty())
+            std::filesystem::resize_file(dir.file("a.prp"), kMaxFileBytes + 1);
+        const CopyFilePreview preview = ReadCopyFilePreview(dir.composed() + "a.prp");
+        EXPECT_EQ(preview.read, c.problem.empty());
+        if (c.problem.empty()) {
+            EXPECT_EQ(preview.lines, SplitLines(c.bytes));
+            continue;
+        }
+        EXPECT_TRUE(preview.lines.empty());
+        // A read failure names the file by its file system path, the others by the composed one.
+        const std::string path = c.bytes.empty() ? dir.file("a.prp") : U(dir.composed()) + "a.prp";
+        EXPECT_EQ(U(preview.message), "ファイル " + path + c.problem);
+    }
 }
 
 TEST(CopyFileList, RowChosenAfterListing)

@@ -183,6 +183,35 @@ TEST(CopyFile, WrittenCopyFileReadsBackToTheSameSheet)
     EXPECT_EQ(back.kranValues, sheet.kranValues);
 }
 
+TEST(CopyFile, FirstQuestionLineBraceReadsBackAsText)
+{
+    // Left as the first line of the block, "{" would open a group the reader skips: up to a
+    // later "}" the lines would be lost, and without one the copy file would not open at all.
+    const Lines cases[] = {
+        {"{"},
+        JLines({"{", "集合", "}", "後の行"}),
+        JLines({"{", "｛１，２｝"}),
+    };
+    for (const Lines &questions : cases) {
+        SCOPED_TRACE(U(questions.back()));
+        Worksheet sheet = MasterSheet();
+        sheet.questionLines = questions;
+        UnitRecord record;
+        ReaderState state;
+        Messages messages;
+        ASSERT_TRUE(ReadUnitFromBytes(JoinLines(ComposeCopyFile(sheet, 546)),
+                                      kCopyUnitHeader,
+                                      0,
+                                      0,
+                                      ReadMode::Copy,
+                                      {},
+                                      state,
+                                      record,
+                                      messages));
+        EXPECT_EQ(record.questionLines, questions);
+    }
+}
+
 TEST(CopyFile, SaveNameIsJudgedByTheFileNameAlone)
 {
     struct Case

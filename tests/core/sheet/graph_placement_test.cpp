@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -156,6 +157,18 @@ TEST_F(GraphPlacement, StampingOnScreenAndOnThePrinter)
     ASSERT_EQ(stamps.size(), 1u);
     // round(300 × 2.0635) = 619, round(400 × 2.0635) = 825, sizes round(101 × s), round(51 × s).
     EXPECT_EQ(stamps[0].rect, (Rect{619, 825, 619 + 208, 825 + 105}));
+}
+
+TEST_F(GraphPlacement, APlaceAtTheIntLimitDoesNotWrapThePicture)
+{
+    const int largest = std::numeric_limits<int>::max();
+    sheet.graphLines = GraphList({{std::to_string(largest), std::to_string(largest)}});
+    PlaceGraphs(sheet, tables, messages);
+    RecordingCanvas screen;
+    StampImages(screen, sheet, /*classFlagShown=*/false, 1.0);
+    const auto stamps = screen.callsOf(RecordingCanvas::CallKind::Stretch);
+    ASSERT_EQ(stamps.size(), 1u);
+    EXPECT_EQ(stamps[0].rect, (Rect{largest, largest, largest, largest}));
 }
 
 } // namespace

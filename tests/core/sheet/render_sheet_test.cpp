@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -309,6 +310,25 @@ TEST_F(RenderSheetTest, LinesFollowAtTheLineAdvanceRoundedHalfToEven)
     EXPECT_EQ(RunsAt(canvas, 199).at(0).text, "D");
     EXPECT_EQ(tables.runStartTable[2], (Point{50, 161}));
     EXPECT_EQ(tables.runStartTable[3], (Point{50, 192}));
+}
+
+TEST_F(RenderSheetTest, MarginsAndLineSpacingBeyondAnyPageAreHeld)
+{
+    // A value block may hold any integer: page positions stop at 2^24 pixels, never wrap.
+    const int far = 1 << 24;
+    sheet.leftMargin = std::numeric_limits<int>::max();
+    sheet.rightMargin = std::numeric_limits<int>::min();
+    sheet.lineSpacing = std::numeric_limits<int>::max();
+    sheet.questionLines = {"A", "B"};
+    ASSERT_TRUE(render());
+    const std::vector<Call> lines = canvas.callsOf(Kind::Line);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0].from, (Point{far, 30}));
+    EXPECT_EQ(lines[0].to, (Point{630 + far, 30}));
+    EXPECT_EQ(tables.runStartTable[1], (Point{far, 98}));
+    EXPECT_EQ(tables.runStartTable[2], (Point{far, far}));
+    ASSERT_TRUE(FindRun(canvas, "B"));
+    EXPECT_EQ(FindRun(canvas, "B")->from, (Point{far, far + 7}));
 }
 
 TEST_F(RenderSheetTest, MarkupSizeCarriesOnWithinARenderButNotToTheNext)

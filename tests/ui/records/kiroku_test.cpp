@@ -123,6 +123,21 @@ private slots:
         QVERIFY(!window->erased());
     }
 
+    void aUnitOfManyRecordsShowsTheNewestInTheMemo()
+    {
+        std::vector<std::string> lines = {"[S11北海道]"};
+        for (int k = 1; k <= 10002; ++k)
+            lines.push_back(std::to_string(k) + "=記録" + std::to_string(k));
+        WriteCp932File(f->dir.file("LogOn/生徒1.ini"), lines);
+        open(1);
+        clickLine("10002回S11北海道");
+        const QStringList shown = memo().split('\n');
+        QCOMPARE(shown.size(), 10001);
+        QCOMPARE(shown.front(), Q("古い記録2件は表示していません"));
+        QCOMPARE(shown[1], Q("記録3"));
+        QCOMPARE(shown.back(), Q("記録10002"));
+    }
+
     void clickingALineShowsItsRecords()
     {
         open(1);
