@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     using namespace zelkon;
     CourseIndex index;
     Messages messages;
-    const bool complete = ParseMainIndex(SplitLines(fuzz::BytesOf(data, size)), "Main.ind", index,
-                                         messages);
+    const bool complete
+        = ParseMainIndex(SplitLines(fuzz::BytesOf(data, size)), "Main.ind", index, messages);
     if (index.lessonCaptions.size() > kCourseIndexLimit)
         std::abort();
     if (!complete && messages.empty())

@@ -64,9 +64,9 @@ bool ReadLines(const std::string &fsPath,
                std::string *error = nullptr);
 
 /// Replaces the file with `bytes`: a hidden temporary file ".NAME.XXXXXX" in the same folder is
-/// written, flushed, fsync'd and renamed over the target, so a crash or a full disk leaves the old file whole.
-/// False with FileWriteFailure in `error` when any step fails; the target is then unchanged.
-/// More than kMaxFileBytes, which could not be read back, are refused unwritten with
+/// written, flushed, fsync'd and renamed over the target, so a crash or a full disk leaves the old
+/// file whole. False with FileWriteFailure in `error` when any step fails; the target is then
+/// unchanged. More than kMaxFileBytes, which could not be read back, are refused unwritten with
 /// "ファイル PATH に書き込めません（32MBを超えます）".
 bool WriteFileAtomic(const std::string &fsPath,
                      std::string_view bytes,
