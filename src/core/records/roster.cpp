@@ -14,6 +14,31 @@ namespace zelkon {
 
 namespace {
 
+// Why these names cannot be a roster, after the file's name; empty when they can.
+std::string RosterProblem(const std::vector<std::string> &names)
+{
+    if (names.size() > kMaxRosterNames)
+        return Utf8ToCp932(" の名前が多すぎます（") + std::to_string(kMaxRosterNames)
+               + Utf8ToCp932("人まで）");
+    if (const std::size_t longLine = FindLongLine(names); longLine < names.size())
+        return Utf8ToCp932(" の") + LongLineMessage(longLine + 1);
+    return {};
+}
+
+// A roster the reader would refuse must not be written: every name in it would be lost to the
+// log-on list. False with the reason then.
+bool RosterWritable(const std::string &fsPath,
+                    const std::vector<std::string> &names,
+                    std::string *error)
+{
+    const std::string problem = RosterProblem(names);
+    if (problem.empty())
+        return true;
+    if (error)
+        *error = Utf8ToCp932("ファイル ") + FromFsPath(fsPath) + problem;
+    return false;
+}
+
 // The names of the roster at `fsPath`. One with more names than kMaxRosterNames or a line
 // longer than kMaxLineBytes counts as unreadable: the log-on list would take seconds to fill.
 FileRead
@@ -25,12 +50,7 @@ ReadRosterNames(const std::string &fsPath, std::vector<std::string> &names, std:
     if (found != FileRead::read)
         return found;
     names = SplitLines(bytes);
-    std::string problem;
-    if (names.size() > kMaxRosterNames)
-        problem = Utf8ToCp932(" の名前が多すぎます（") + std::to_string(kMaxRosterNames)
-                  + Utf8ToCp932("人まで）");
-    else if (const std::size_t longLine = FindLongLine(names); longLine < names.size())
-        problem = Utf8ToCp932(" の") + LongLineMessage(longLine + 1);
+    const std::string problem = RosterProblem(names);
     if (problem.empty())
         return FileRead::read;
     names.clear();
@@ -107,7 +127,7 @@ bool SaveRoster(std::string_view recordsFolder,
                 std::string *error)
 {
     const std::string fsPath = ToFsPath(RosterFileName(recordsFolder));
-    if (!RosterReadable(fsPath, error))
+    if (!RosterReadable(fsPath, error) || !RosterWritable(fsPath, names, error))
         return false;
     return UpdateFileLocked(
         fsPath, /*create=*/true, [&](std::string_view) { return JoinLines(names); }, error);
@@ -137,14 +157,21 @@ bool SaveRosterChanges(std::string_view recordsFolder,
     if (!RosterReadable(fsPath, error))
         return false;
     std::vector<std::string> merged;
+    bool refused = false;
     const bool written = UpdateFileLocked(
         fsPath,
         /*create=*/true,
         [&](std::string_view current) {
             merged = MergeRosterChanges(SplitLines(current), loaded, names);
+            if (!RosterWritable(fsPath, merged, error)) {
+                refused = true;
+                return std::string(current);
+            }
             return JoinLines(merged);
         },
         error);
+    if (refused)
+        return false;
     if (written && saved)
         *saved = std::move(merged);
     return written;

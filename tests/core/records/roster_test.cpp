@@ -140,6 +140,31 @@ TEST(Roster, RostersTooLargeToListAreRefusedAndNeverReplaced)
     }
 }
 
+TEST(Roster, ANameBeyondTheLimitIsRefusedAndTheRosterKept)
+{
+    std::vector<std::string> full;
+    for (int k = 1; k <= 10000; ++k)
+        full.push_back("name" + std::to_string(k));
+    test::TempDir dir;
+    ASSERT_TRUE(SaveRoster(dir.composed(), full));
+    const std::string before = test::ReadBytes(dir.file("sname.txt"));
+    const std::string refused
+        = "ファイル " + dir.file("sname.txt") + " の名前が多すぎます（10000人まで）";
+
+    std::vector<std::string> more = full;
+    more.push_back(J("新人"));
+    std::string error;
+    EXPECT_FALSE(SaveRosterChanges(dir.composed(), full, more, nullptr, &error));
+    EXPECT_EQ(test::U(error), refused);
+    error.clear();
+    EXPECT_FALSE(SaveRoster(dir.composed(), more, &error));
+    EXPECT_EQ(test::U(error), refused);
+    EXPECT_EQ(test::ReadBytes(dir.file("sname.txt")), before);
+    std::vector<std::string> names;
+    EXPECT_TRUE(LoadRoster(dir.composed(), names));
+    EXPECT_EQ(names, full);
+}
+
 TEST(Roster, ChangesMergeWithThoseOfAnotherMachine)
 {
     const std::vector<std::string> loaded = test::JLines({"公開", "生徒", "山田"});
