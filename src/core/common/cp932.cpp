@@ -156,10 +156,14 @@ std::size_t FindCharacter(std::string_view text, std::string_view ch, std::size_
 
 std::size_t FindLastCharacter(std::string_view text, std::string_view ch)
 {
+    // One pass: searching again from each match would step from the start every time.
     std::size_t found = std::string_view::npos;
-    for (std::size_t i = FindCharacter(text, ch); i != std::string_view::npos;
-         i = FindCharacter(text, ch, i + ch.size()))
-        found = i;
+    if (ch.empty())
+        return found;
+    for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i)) {
+        if (text.substr(i, ch.size()) == ch && CharLengthAt(text, i) == ch.size())
+            found = i;
+    }
     return found;
 }
 
