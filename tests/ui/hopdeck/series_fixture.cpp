@@ -26,27 +26,12 @@ bool RecordingActions::openDocument(const QString &file)
     return documentsOpen;
 }
 
-PdfPrintTarget::PdfPrintTarget(const QString &file)
-    : m_printer(QPrinter::HighResolution)
-{
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setResolution(300);
-    m_printer.setPageSize(QPageSize(QPageSize::A4));
-    m_printer.setOutputFileName(file);
-}
-
-bool PdfPrintTarget::setUp(QWidget *)
-{
-    ++setUps;
-    return confirm;
-}
-
 SeriesFixture::SeriesFixture()
 {
     // As the program does at start: the Windows face names resolve to the IPA fonts.
     InstallFontSubstitutions();
     QDir(m_root.path()).mkpath(QStringLiteral("hopdeck"));
-    printTarget = std::make_unique<PdfPrintTarget>(m_root.filePath("detail.pdf"));
+    printTarget = std::make_unique<PdfPrintTarget>(m_root.filePath("detail.pdf"), 300);
 }
 
 SeriesFixture::~SeriesFixture() = default;

@@ -6,6 +6,7 @@
 #include "hopdeck/main.h"
 #include "hopdeck/system_actions.h"
 #include "platform/print_target.h"
+#include "support/pdf_print_target.h"
 #include "support/scripted_prompter.h"
 
 #include <QPrinter>
@@ -29,22 +30,6 @@ public:
     QStringList folders;  ///< their working folders
     QStringList documents;
     bool documentsOpen = true; ///< what openDocument answers
-};
-
-/// Prints into a PDF file; its set-up stands for the print dialog and can be cancelled.
-class PdfPrintTarget final : public PrintTarget
-{
-public:
-    explicit PdfPrintTarget(const QString &file);
-
-    QPrinter &printer() override { return m_printer; }
-    bool setUp(QWidget *) override;
-
-    bool confirm = true;
-    int setUps = 0;
-
-private:
-    QPrinter m_printer;
 };
 
 /// The program every title folder gets: it writes its working folder into "started.txt" there.

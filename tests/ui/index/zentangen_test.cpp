@@ -8,6 +8,7 @@
 #include "platform/print_target.h"
 #include "platform/printer_pages.h"
 #include "platform/qstring_cp932.h"
+#include "support/pdf_print_target.h"
 
 #include <QDate>
 #include <QFile>
@@ -29,26 +30,6 @@
 namespace zelkon::test {
 
 namespace {
-
-/// Prints into a PDF file at 150 dpi on upright A4, without a dialog.
-class PdfPrintTarget final : public PrintTarget
-{
-public:
-    explicit PdfPrintTarget(const QString &file)
-        : m_printer(QPrinter::HighResolution)
-    {
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setResolution(150);
-        m_printer.setPageLayout(PrinterPageLayout(Paper::A4));
-        m_printer.setOutputFileName(file);
-    }
-
-    QPrinter &printer() override { return m_printer; }
-    bool setUp(QWidget *) override { return true; }
-
-private:
-    QPrinter m_printer;
-};
 
 // The box around everything not white on the picture.
 QRect InkedBox(const QImage &picture)
@@ -123,7 +104,8 @@ private slots:
         frame->resize(1000, 700);
         menu = new TfrmMenu(f->program, frame.get());
         zen = new TfrmZenTangen(f->program, *menu, frame.get());
-        zen->setPrintTarget(std::make_unique<PdfPrintTarget>(out.filePath("zen.pdf")));
+        zen->setPrintTarget(std::make_unique<PdfPrintTarget>(
+            out.filePath("zen.pdf"), 150, PrinterPageLayout(Paper::A4)));
         menu->setHooks({[] {}, [] { return false; }, [this] { zen->execute(); }});
         QCOMPARE(menu->readMainIndex(), MainIndexRead::complete);
         menu->show();
@@ -245,8 +227,8 @@ private slots:
 
     void aPrinterThatCannotStartIsReportedAndTheNumberIsKept()
     {
-        zen->setPrintTarget(
-            std::make_unique<PdfPrintTarget>(out.filePath("no such folder/zen.pdf")));
+        zen->setPrintTarget(std::make_unique<PdfPrintTarget>(
+            out.filePath("no such folder/zen.pdf"), 150, PrinterPageLayout(Paper::A4)));
         openAllUnits([this] {
             f->prompter.expectMessage(
                 "印刷を開始できませんでした。プリンタか出力先のファイルを確かめてください");

@@ -12,6 +12,7 @@
 #include "sheet/setpaper.h"
 #include "shell/main.h"
 #include "shell/main_seams.h"
+#include "support/pdf_print_target.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -33,38 +34,6 @@
 namespace zelkon::test {
 
 namespace {
-
-/// Prints into a PDF file at 600 dpi; its set-up stands for the standard print dialog: it
-/// counts how often it was asked, and confirms with a chosen copy count or is cancelled.
-class PdfPrintTarget final : public PrintTarget
-{
-public:
-    explicit PdfPrintTarget(const QString &file)
-        : m_printer(QPrinter::HighResolution)
-    {
-        m_printer.setOutputFormat(QPrinter::PdfFormat);
-        m_printer.setResolution(600);
-        m_printer.setPageLayout(PrinterPageLayout(Paper::A4));
-        m_printer.setOutputFileName(file);
-    }
-
-    QPrinter &printer() override { return m_printer; }
-    bool setUp(QWidget *) override
-    {
-        ++setUps;
-        if (!confirm)
-            return false;
-        m_printer.setCopyCount(copies);
-        return true;
-    }
-
-    int copies = 1;
-    bool confirm = true;
-    int setUps = 0;
-
-private:
-    QPrinter m_printer;
-};
 
 /// What poppler says about a PDF file: its page count, the first page's size in points and
 /// its text.
@@ -192,7 +161,8 @@ void PrintTest::init()
     m_fixture = std::make_unique<SheetFixture>();
     m_outDir = std::make_unique<QTemporaryDir>();
     m_out = QDir(m_outDir->path());
-    auto target = std::make_unique<PdfPrintTarget>(outFile("sheet.pdf"));
+    auto target
+        = std::make_unique<PdfPrintTarget>(outFile("sheet.pdf"), 600, PrinterPageLayout(Paper::A4));
     m_target = target.get();
     m_fixture->shell.zelkon->printDialog().setPrintTarget(std::move(target));
 }
