@@ -56,8 +56,7 @@ LoadedUnit LoadUnitFromFile(std::string_view masterPath,
         problem = UnitTooLongMessage();
     for (std::size_t i = span.first; problem.empty() && i < span.end; ++i) {
         if (loaded.fileLines[i].size() > kMaxLineBytes)
-            problem = Utf8ToCp932("ファイル ") + std::string(masterPath) + Utf8ToCp932(" の")
-                      + LongLineMessage(i + 1);
+            problem = LongLineInFileMessage(masterPath, i + 1);
     }
     if (!problem.empty()) {
         loaded = LoadedUnit();

@@ -123,6 +123,12 @@ std::string LongLineMessage(std::size_t lineNumber)
            + std::to_string(kMaxLineBytes) + Utf8ToCp932("バイトまで）");
 }
 
+std::string LongLineInFileMessage(std::string_view path, std::size_t lineNumber)
+{
+    return Utf8ToCp932("ファイル ") + std::string(path) + Utf8ToCp932(" の")
+           + LongLineMessage(lineNumber);
+}
+
 FileRead ReadFileIfPresent(const std::string &fsPath, std::string &bytes, std::string *error)
 {
     bytes.clear();

@@ -41,6 +41,9 @@ std::size_t FindLongLine(const std::vector<std::string> &lines);
 /// "N行目が長すぎます（1行4096バイトまで）" in CP932, N the 1-based line number.
 std::string LongLineMessage(std::size_t lineNumber);
 
+/// "ファイル PATH の" + LongLineMessage, PATH the composed (CP932) path as given.
+std::string LongLineInFileMessage(std::string_view path, std::size_t lineNumber);
+
 /// Reads a whole file (filesystem path). False when it cannot, with FileReadFailure in `error`
 /// and no bytes; a file larger than kMaxFileBytes is refused unread with FileTooLargeFailure.
 bool ReadFileBytes(const std::string &fsPath, std::string &bytes, std::string *error = nullptr);

@@ -51,7 +51,7 @@ bool ParseMainIndex(const std::vector<std::string> &lines,
     if (const std::size_t longLine = FindLongLine(lines); longLine < lines.size()) {
         index.mainTitle.clear();
         messages.push_back(
-            {InFile(path, " の") + LongLineMessage(longLine + 1), static_cast<int>(longLine) + 1});
+            {LongLineInFileMessage(path, longLine + 1), static_cast<int>(longLine) + 1});
         return false;
     }
     index.mainTitle = lines.empty() ? std::string() : lines.front();

@@ -37,7 +37,7 @@ bool ParseSubIndex(const std::vector<std::string> &lines,
     // Refused before anything is taken from it: a line too long to draw would hold the window.
     if (const std::size_t longLine = FindLongLine(lines); longLine < lines.size()) {
         messages.push_back(
-            {InFile(path, " の") + LongLineMessage(longLine + 1), static_cast<int>(longLine) + 1});
+            {LongLineInFileMessage(path, longLine + 1), static_cast<int>(longLine) + 1});
         return false;
     }
     if (!lines.empty())

@@ -92,8 +92,7 @@ TitleIndexReading ReadTitleIndex(std::string_view folder)
     if (const std::size_t longLine = FindLongLine(lines); longLine < lines.size()) {
         TitleIndexReading failed;
         failed.messages.push_back(
-            {Utf8ToCp932("ファイル ") + path + Utf8ToCp932(" の") + LongLineMessage(longLine + 1),
-             static_cast<int>(longLine) + 1});
+            {LongLineInFileMessage(path, longLine + 1), static_cast<int>(longLine) + 1});
         return failed;
     }
     return ParseTitleIndex(lines);

@@ -118,8 +118,7 @@ std::vector<RecordListEntry> BuildRecordList(const RecordListSources &sources)
         entries.push_back(Note(error));
     } else if (const std::size_t longLine = FindLongLine(indexLines);
                longLine < indexLines.size()) {
-        entries.push_back(Note(Utf8ToCp932("ファイル ") + sources.indexFile + Utf8ToCp932(" の")
-                               + LongLineMessage(longLine + 1)));
+        entries.push_back(Note(LongLineInFileMessage(sources.indexFile, longLine + 1)));
     } else {
         std::vector<RecordListEntry> units
             = UnitEntries(indexLines, lessonCounts, sources.lessonRecords);

@@ -4,7 +4,6 @@
 
 #include "authoring/index_glyphs.h"
 #include "authoring/inputtext.h"
-#include "common/cp932.h"
 #include "common/line_file.h"
 #include "common/path.h"
 #include "index/main_index.h"
@@ -338,8 +337,7 @@ void TfrmEditIndex::ReadLessonIndex(int lesson)
         m_lines = SplitLines(bytes);
         // The unit selection window refuses such an index too; its lists would hold the window.
         if (const std::size_t longLine = FindLongLine(m_lines); longLine < m_lines.size()) {
-            m_program.prompter.message(Utf8ToCp932("ファイル ") + m_indexPath + Utf8ToCp932(" の")
-                                       + LongLineMessage(longLine + 1));
+            m_program.prompter.message(LongLineInFileMessage(m_indexPath, longLine + 1));
             m_lines.clear();
             setEditable(false);
             break;
